@@ -1,0 +1,8 @@
+#include "reference_type.h"
+
+extern const AircraftType reference_type = {
+    nullptr,  // build_part_slots
+    nullptr,  // build_sequence_slots
+    nullptr,  // reset
+    nullptr,  // light_update
+};

@@ -1,0 +1,38 @@
+# Sourced by the scripts: a private Wine prefix inside the build folder, quiet and headless.
+: "${TOVI_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
+export TOVI_BUILD
+export WINEPREFIX="${WINEPREFIX_TOVI:-$TOVI_BUILD/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# wine_prefix_ready: creates the prefix once, before tests run in parallel.
+wine_prefix_ready() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
+
+# start_headless_x: an Xvfb server of our own for the duration of the calling script.
+start_headless_x() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    TOVI_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_headless_x() {
+  [ -n "${TOVI_XVFB_PID:-}" ] && kill "$TOVI_XVFB_PID" 2>/dev/null || true
+}
