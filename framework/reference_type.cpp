@@ -5,4 +5,6 @@ extern const AircraftType reference_type = {
     nullptr,  // build_sequence_slots
     nullptr,  // reset
     nullptr,  // light_update
+    12.296f,  // wheelbase
+    nullptr,  // ground
 };
