@@ -21,8 +21,13 @@ void copy_name(wchar_t (&out)[KVRN_HOST_NAME_CHARS], const wchar_t* name) {
     }
 }
 
-KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer) {
-    if (!log_enabled) return nullptr;
+namespace {
+bool same_tail(const tagKVRNFILE& a, const tagKVRNFILE& b) {
+    return a.command == b.command && a.ival1 == b.ival1 && a.ival2 == b.ival2 &&
+           memcmp(&a.fval1, &b.fval1, sizeof a.fval1) == 0 && memcmp(&a.fval2, &b.fval2, sizeof a.fval2) == 0;
+}
+
+KvrnCall* append(uint32_t kind, KvrnContext context, KvrnLayer layer) {
     if (call_log.size() >= LOG_CAPACITY) {
         ++dropped_calls;
         return nullptr;
@@ -34,6 +39,30 @@ KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer) {
     call.layer = layer;
     call_log.push_back(call);
     return &call_log.back();
+}
+}  // namespace
+
+// A post writes the tail and then starts a slot; the slot's first engine call (or the end of
+// the engine's own call) shows the new tail. Two identical posts in a row show as one.
+void notice_posts() {
+    for (EngineObject& object : scene_objects) {
+        if (same_tail(object.record, object.seen)) continue;
+        object.seen = object.record;
+        if (!log_enabled) continue;
+        if (KvrnCall* call = append(KVRN_CALL_POST, ENGINE_CONTEXT, object.root)) {
+            call->tail_command = object.record.command;
+            call->tail_ival1 = object.record.ival1;
+            call->tail_ival2 = object.record.ival2;
+            call->tail_fval1 = object.record.fval1;
+            call->tail_fval2 = object.record.fval2;
+        }
+    }
+}
+
+KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer) {
+    notice_posts();
+    if (!log_enabled) return nullptr;
+    return append(kind, context, layer);
 }
 
 void log_set_result(uint32_t index, uint32_t result) {

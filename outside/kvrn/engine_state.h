@@ -23,6 +23,7 @@ struct EngineObject {
     KvrnLayer root;
     tagKVRNFILE record;
     KvrnActionInterface entry;
+    tagKVRNFILE seen;  // the tail as the engine last saw or wrote it, to notice plug-in posts
 };
 
 enum { ENGINE_CONTEXT = 0x4B56524E, FIRST_LAYER_HANDLE = 0x1000 };
@@ -42,4 +43,6 @@ void reset_lights();
 KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer);
 void log_set_result(uint32_t index, uint32_t result);
 void reset_log();
+// Logs a KVRN_CALL_POST for every object whose record tail a plug-in rewrote since last seen.
+void notice_posts();
 void copy_name(wchar_t (&out)[KVRN_HOST_NAME_CHARS], const wchar_t* name);

@@ -61,6 +61,7 @@ enum KvrnCallKind {
     KVRN_CALL_ALLOC,           // ints: bytes
     KVRN_CALL_RESIZE,          // ints: bytes
     KVRN_CALL_FREE,
+    KVRN_CALL_POST,            // a plug-in rewrote layer's record tail (a post); tail_* hold it
 };
 
 struct KvrnCall {
@@ -72,8 +73,7 @@ struct KvrnCall {
     KvrnVector vectors[2];
     uint32_t flags;
     uint32_t result;
-    // For a command -4 (and host sends): the record's tail as the engine found it,
-    // which holds the command that the last post wrote.
+    // For MoveAction, host sends and posts: the object's record tail as the engine found it.
     int32_t tail_command, tail_ival1, tail_ival2;
     float tail_fval1, tail_fval2;
     wchar_t name[KVRN_HOST_NAME_CHARS];

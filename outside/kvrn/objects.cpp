@@ -45,12 +45,14 @@ uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_
     object->record.ival2 = ival2;
     object->record.fval1 = fval1;
     object->record.fval2 = fval2;
+    object->seen = object->record;
     if (!object->entry) return 0;
     // The log may grow while the plug-in runs: the entry is found again by its index.
     uint32_t index = kvrn_host_log_count() - 1;
     bool logged = call != nullptr;
     uint32_t result = object->entry(context, layer, &object->record);
     if (logged) log_set_result(index, result);
+    notice_posts();
     return result;
 }
 }  // namespace
