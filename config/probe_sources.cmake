@@ -1,0 +1,8 @@
+# The configuration program's library binding, 3D gate and probes, compiled into its core library.
+set(CONFIG_PROBE_SOURCES
+  libraries.cpp
+  directx_probe.cpp
+  display_modes.cpp
+  system_metrics.cpp
+  dxdiag_info.cpp
+)

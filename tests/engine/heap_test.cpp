@@ -1,0 +1,74 @@
+// The stand-in engine's heap: what plug-ins rely on (zero-filled blocks and growth) and the
+// faults it must catch for the plug-in tests to mean anything.
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include "kvrn_host.h"
+
+namespace {
+KvrnHeapStats stats() {
+    KvrnHeapStats s;
+    memset(&s, 0xcc, sizeof s);
+    kvrn_host_heap_stats(&s);
+    return s;
+}
+
+bool all_zero(const void* block, size_t bytes) {
+    const unsigned char* p = static_cast<const unsigned char*>(block);
+    for (size_t i = 0; i < bytes; ++i)
+        if (p[i]) return false;
+    return true;
+}
+
+class EngineHeap : public ::testing::Test {
+protected:
+    void SetUp() override { kvrn_host_reset(); }
+    KvrnContext context = kvrn_host_context();
+};
+
+TEST_F(EngineHeap, BlocksAndGrowthAreZeroFilled) {
+    unsigned char* block = static_cast<unsigned char*>(KVRN_AllocMemory(context, 64));
+    ASSERT_NE(block, nullptr);
+    EXPECT_TRUE(all_zero(block, 64));
+    memset(block, 0xab, 64);
+    block = static_cast<unsigned char*>(KVRN_ResizeMemory(context, block, 4096));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block[63], 0xab) << "contents kept";
+    EXPECT_TRUE(all_zero(block + 64, 4096 - 64)) << "added bytes zero-filled";
+    KVRN_FreeMemory(context, block);
+    KvrnHeapStats s = stats();
+    EXPECT_EQ(s.live_blocks, 0u);
+    EXPECT_EQ(s.double_frees + s.foreign, 0u);
+}
+
+TEST_F(EngineHeap, ZeroBytesIsAValidBlockThatGrows) {
+    void* block = KVRN_AllocMemory(context, 0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(stats().live_blocks, 1u);
+    block = KVRN_ResizeMemory(context, block, 12);
+    ASSERT_NE(block, nullptr);
+    EXPECT_TRUE(all_zero(block, 12));
+    EXPECT_EQ(stats().live_bytes, 12u);
+    KVRN_FreeMemory(context, block);
+    EXPECT_EQ(stats().live_blocks, 0u);
+}
+
+TEST_F(EngineHeap, CatchesLeakDoubleFreeAndForeignPointer) {
+    void* kept = KVRN_AllocMemory(context, 10);
+    void* freed = KVRN_AllocMemory(context, 20);
+    KVRN_FreeMemory(context, freed);
+    KVRN_FreeMemory(context, freed);
+    int on_stack = 0;
+    KVRN_FreeMemory(context, &on_stack);
+    EXPECT_EQ(KVRN_ResizeMemory(context, &on_stack, 8), nullptr);
+
+    KvrnHeapStats s = stats();
+    EXPECT_EQ(s.live_blocks, 1u) << "the leak";
+    EXPECT_EQ(s.live_bytes, 10u);
+    EXPECT_EQ(s.double_frees, 1u);
+    EXPECT_EQ(s.foreign, 2u);
+    EXPECT_EQ(s.allocations, 2u);
+    EXPECT_EQ(s.frees, 1u);
+    KVRN_FreeMemory(context, kept);
+}
+}  // namespace
