@@ -8,15 +8,8 @@
 
 struct EngineLayer {
     std::wstring name;
-    KvrnLayer parent;
-    KvrnVector translation;
-    KvrnVector rotation;
-    KvrnVector scale;
-    uint32_t visible;
-    uint32_t transparency;
-    float sprite_scale;
-    float base_scale;  // its address is handed out by property 41, so layers never move
-    uint32_t moves, switches, transparency_sets, scale_sets;
+    KvrnLayerState state;  // state.name is filled on read-back; &state.base_scale is handed out,
+                           // so layers never move
 };
 
 struct EngineObject {

@@ -12,15 +12,12 @@ namespace {
 EngineLayer new_layer(KvrnLayer parent, const wchar_t* name) {
     EngineLayer layer;
     layer.name = name ? name : L"";
-    layer.parent = parent;
-    layer.translation = {0, 0, 0, 0};
-    layer.rotation = {0, 0, 0, 0};
-    layer.scale = {1, 1, 1, 0};
-    layer.visible = 1;
-    layer.transparency = 0;
-    layer.sprite_scale = 1.0f;
-    layer.base_scale = 1.0f;
-    layer.moves = layer.switches = layer.transparency_sets = layer.scale_sets = 0;
+    memset(&layer.state, 0, sizeof layer.state);
+    layer.state.parent = parent;
+    layer.state.scale = {1, 1, 1, 0};
+    layer.state.visible = 1;
+    layer.state.sprite_scale = 1.0f;
+    layer.state.base_scale = 1.0f;
     return layer;
 }
 
@@ -29,7 +26,7 @@ void ensure_root() {
 }
 
 bool is_below(size_t index, KvrnLayer ancestor) {
-    for (KvrnLayer up = scene_layers[index].parent; up; up = layer_of(up)->parent)
+    for (KvrnLayer up = scene_layers[index].state.parent; up; up = layer_of(up)->state.parent)
         if (up == ancestor) return true;
     return false;
 }
@@ -80,8 +77,8 @@ extern "C" uint32_t __stdcall KVRNL_SwitchLayer(KvrnContext context, KvrnLayer l
     if (KvrnCall* call = log_call(KVRN_CALL_SWITCH_LAYER, context, layer)) call->ints[0] = static_cast<int32_t>(on);
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
-    l->visible = on ? 1 : 0;
-    ++l->switches;
+    l->state.visible = on ? 1 : 0;
+    ++l->state.switches;
     return 1;
 }
 
@@ -95,10 +92,10 @@ extern "C" uint32_t __stdcall KVRNL_MoveLayer(KvrnContext context, KvrnLayer lay
     }
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
-    if (translation) l->translation = *translation;
-    if (rotation) l->rotation = *rotation;
-    if (scale) l->scale = *scale;
-    ++l->moves;
+    if (translation) l->state.translation = *translation;
+    if (rotation) l->state.rotation = *rotation;
+    if (scale) l->state.scale = *scale;
+    ++l->state.moves;
     return 1;
 }
 
@@ -107,9 +104,9 @@ extern "C" uint32_t __stdcall KVRNL_GetMoveLayer(KvrnContext context, KvrnLayer 
     log_call(KVRN_CALL_GET_MOVE_LAYER, context, layer);
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
-    if (translation) *translation = l->translation;
-    if (rotation) *rotation = l->rotation;
-    if (scale) *scale = l->scale;
+    if (translation) *translation = l->state.translation;
+    if (rotation) *rotation = l->state.rotation;
+    if (scale) *scale = l->state.scale;
     return 1;
 }
 
@@ -123,11 +120,11 @@ extern "C" uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, Kvrn
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
     if (property == KVRN_PROP_TRANSPARENCY) {
-        l->transparency = value;
-        ++l->transparency_sets;
+        l->state.transparency = value;
+        ++l->state.transparency_sets;
     } else if (property == KVRN_PROP_SCALE && value) {
-        l->sprite_scale = *reinterpret_cast<const float*>(value);
-        ++l->scale_sets;
+        l->state.sprite_scale = *reinterpret_cast<const float*>(value);
+        ++l->state.scale_sets;
     }
     return 1;
 }
@@ -137,7 +134,7 @@ extern "C" uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer 
     if (KvrnCall* call = log_call(KVRN_CALL_EXT_FUNCTION, context, layer)) call->ints[0] = static_cast<int32_t>(property);
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
-    if (property == KVRN_PROP_SCALE) return reinterpret_cast<uint32_t>(&l->base_scale);
+    if (property == KVRN_PROP_SCALE) return reinterpret_cast<uint32_t>(&l->state.base_scale);
     if (property == KVRN_PROP_WORLD && output) {
         KvrnVector world;
         kvrn_host_world_position(layer, &world);
@@ -188,41 +185,29 @@ KVRN_HOST_API KvrnLayer kvrn_host_find_layer(KvrnLayer parent, const wchar_t* na
 KVRN_HOST_API int kvrn_host_layer_state(KvrnLayer layer, KvrnLayerState* out) {
     EngineLayer* l = layer_of(layer);
     if (!l || !out) return 0;
-    memset(out, 0, sizeof *out);
+    *out = l->state;
     copy_name(out->name, l->name.c_str());
-    out->parent = l->parent;
-    out->translation = l->translation;
-    out->rotation = l->rotation;
-    out->scale = l->scale;
-    out->visible = l->visible;
-    out->transparency = l->transparency;
-    out->sprite_scale = l->sprite_scale;
-    out->base_scale = l->base_scale;
-    out->moves = l->moves;
-    out->switches = l->switches;
-    out->transparency_sets = l->transparency_sets;
-    out->scale_sets = l->scale_sets;
     return 1;
 }
 
 KVRN_HOST_API void kvrn_host_set_transform(KvrnLayer layer, const KvrnVector* translation, const KvrnVector* rotation) {
     EngineLayer* l = layer_of(layer);
     if (!l) return;
-    if (translation) l->translation = *translation;
-    if (rotation) l->rotation = *rotation;
+    if (translation) l->state.translation = *translation;
+    if (rotation) l->state.rotation = *rotation;
 }
 
 KVRN_HOST_API void kvrn_host_set_base_scale(KvrnLayer layer, float base_scale) {
-    if (EngineLayer* l = layer_of(layer)) l->base_scale = base_scale;
+    if (EngineLayer* l = layer_of(layer)) l->state.base_scale = base_scale;
 }
 
 KVRN_HOST_API void kvrn_host_world_position(KvrnLayer layer, KvrnVector* out) {
     if (!out) return;
     *out = {0, 0, 0, 0};
-    for (EngineLayer* l = layer_of(layer); l; l = layer_of(l->parent)) {
-        out->x += l->translation.x;
-        out->y += l->translation.y;
-        out->z += l->translation.z;
+    for (EngineLayer* l = layer_of(layer); l; l = layer_of(l->state.parent)) {
+        out->x += l->state.translation.x;
+        out->y += l->state.translation.y;
+        out->z += l->state.translation.z;
     }
 }
 

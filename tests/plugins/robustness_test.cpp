@@ -1,0 +1,94 @@
+// A bounded, seeded run of random commands against each aircraft plug-in between create and
+// destroy: unknown and negative commands, huge and -1 ticks, time queries, light updates,
+// resets and starts of every slot with random arguments. Nothing may crash, and the engine's
+// heap must be clean after destroy.
+#include <float.h>
+#include <limits.h>
+#include <string.h>
+
+#include <string>
+
+#include "plugin_fixture.h"
+
+namespace {
+// Slots whose first integer argument is a pointer to the caller's record, and that record's size.
+struct PointerSlot {
+    int32_t slot;
+    size_t bytes;
+};
+const PointerSlot pointer_slots[] = {{38, 40}, {40, 200}};
+
+struct Random {
+    uint32_t state;
+    uint32_t next() {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    }
+    int32_t below(int32_t n) { return static_cast<int32_t>(next() % static_cast<uint32_t>(n)); }
+    int32_t any_int() {
+        static const int32_t special[] = {0, 1, -1, 2, 100, 101, 255, 1000, -1000, INT_MAX, INT_MIN, 12000};
+        return below(3) == 0 ? special[below(12)] : below(4001) - 2000;
+    }
+    float any_float() {
+        static const float special[] = {0.0f, 1.0f, -1.0f, 0.5f, 180.0f, 360.0f, -360.0f, 1e30f, -1e30f, FLT_MAX};
+        return below(3) == 0 ? special[below(10)] : static_cast<float>(below(200001) - 100000) / 100.0f;
+    }
+};
+
+class PluginRobustness : public PluginFixture, public ::testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
+    load(GetParam());
+    kvrn_host_log_enable(0);
+    alignas(16) unsigned char caller_record[256];
+    Random random{0x5eed1234u};
+
+    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    const int32_t count = table()->count;
+    for (int i = 0; i < 20000; ++i) {
+        int32_t ival1 = random.any_int(), ival2 = random.any_int();
+        float fval1 = random.any_float(), fval2 = random.any_float();
+        switch (random.below(8)) {
+        case 0:
+        case 1: {
+            static const int32_t steps[] = {0, 1, 16, 33, 1000, -1, INT_MAX, 100000};
+            tick(random.below(4) ? random.below(100) : steps[random.below(8)]);
+            break;
+        }
+        case 2: send(KVRN_CMD_TIME_LEFT, random.below(count + 10) - 5); break;
+        case 3: send(KVRN_CMD_LIGHT); break;
+        case 4:
+            if (random.below(20) == 0) send(KVRN_CMD_RESET);
+            else send(random.below(1000) - 990, ival1, ival2, fval1, fval2);  // unknown and negative commands
+            break;
+        default: {
+            int32_t command = random.below(count + 3);
+            if (command == 0 || command == 42) break;  // reset and the landing run are covered above and below
+            for (const PointerSlot& p : pointer_slots) {
+                if (command != p.slot) continue;
+                memset(caller_record, 0, sizeof caller_record);
+                ival1 = static_cast<int32_t>(reinterpret_cast<uintptr_t>(caller_record));
+                if (random.below(2)) ival2 = random.below(100);
+            }
+            if (command == 41 && random.below(2)) fval2 = 0;  // pushback driving itself
+            send(command, ival1, ival2, fval1, fval2);
+        }
+        }
+    }
+    // The landing run ends at standstill on its own within a bounded time.
+    send(42, 1, static_cast<int32_t>(aircraft), 600.0f, 0);
+    for (int i = 0; i < 200; ++i) tick(250);
+
+    ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
+    KvrnHeapStats h = heap();
+    EXPECT_EQ(h.live_blocks, 0u) << "destroy freed everything";
+    EXPECT_EQ(h.double_frees, 0u);
+    EXPECT_EQ(h.foreign, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plugins, PluginRobustness, ::testing::Values(L"acplug03.dll", L"acplug08.dll"),
+                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
+                             std::wstring name = info.param;
+                             return std::string(name.begin(), name.begin() + name.find(L'.'));
+                         });
+}  // namespace
