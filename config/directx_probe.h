@@ -29,6 +29,10 @@ TextureProbe choose_directx_label(uint32_t version, uint32_t revision, int (*d3d
 // Appends " [ %s ] " of the registry version to the label; nothing when registry_version is null.
 void append_registry_version(wchar_t *text, int capacity, const wchar_t *registry_version);
 
+// The "Version" text below root\subkey into out (cut to fit): 0 when the key does not open. A
+// value that is missing, not text or longer than 512 bytes reads as empty.
+int read_registry_version_text(HKEY root, const wchar_t *subkey, wchar_t *out, int capacity);
+
 // 1 when the library "d3dx9_N" can be loaded (it is unloaded again at once).
 int d3dx_library_present(uint32_t library);
 // Fills directx_version_text and texture_memory; shows box 904 for DirectX before 9. Returns 1.

@@ -26,3 +26,7 @@ void format_thousands64(uint64_t value, wchar_t *out);
 // Bounded copy and append of a text into a buffer of the given capacity (always terminated).
 void copy_text(wchar_t *out, int capacity, const wchar_t *text);
 void append_text(wchar_t *out, int capacity, const wchar_t *text);
+// folder + name into out when it fits (1); otherwise out is empty and the result 0.
+int join_path(wchar_t *out, int capacity, const wchar_t *folder, const wchar_t *name);
+// printf-style format into out, cut to capacity and always terminated; %s takes a wide text.
+void format_text(wchar_t *out, int capacity, const wchar_t *format, ...);

@@ -20,6 +20,9 @@ extern HBITMAP aspect_bitmap;                // bitmap 109, the strip of aspect 
 // Settles language and settings, binds both libraries, decides the 3D gate and applies the
 // hardware-dependent defaults. Every problem is reported in a box; start-up goes on. Returns 1.
 int init_settings_and_libraries();
+// Starts the engine for the settings window when the gate is open: engine_handle, engine_info
+// and the resolution list from the engine's modes (the default entry when it gives no record).
+void start_engine(HWND window);
 // Ends the sound system and the engine and unloads both libraries (start-up failure paths).
 void shutdown_libraries();
 
@@ -44,3 +47,6 @@ struct EngineGateResult {
 EngineGateResult decide_engine_gate(const EngineGateInput *input);
 // 1 when a DxDiag status text reads "Enabled" (case ignored).
 int status_enabled(const wchar_t *status);
+
+// Stops the test-sound channels that still play and frees every loaded test-sound record.
+void release_sound_slots();

@@ -6,7 +6,8 @@
 
 typedef void (*ObjectRoutine)(KvrnContext context, KvrnLayer object);
 
-struct GroundPath;  // pushback route, ground geometry and tow vehicle names (ground_path.h)
+struct GroundPath;   // pushback route, ground geometry and tow vehicle names (ground_path.h)
+struct TypeNumbers;  // numbers of the shared routines (type_numbers.h)
 
 struct AircraftType {
     ObjectRoutine build_part_slots;      // moving parts, lights, ground movement
@@ -15,6 +16,7 @@ struct AircraftType {
     ObjectRoutine light_update;          // command -6: the engine dynamic light
     float wheelbase;                     // taxi: main gear to nose wheel, model units
     const GroundPath* ground;
+    const TypeNumbers* numbers;          // NULL: the reference type's numbers
 };
 
 extern const AircraftType* const aircraft_type;

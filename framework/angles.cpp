@@ -4,8 +4,8 @@
 
 float wrap_angle_360(float angle) {
     if (!isfinite(angle)) return 0.0f;
-    // fmod keeps this exact and quick for angles many turns away; the loops settle rounding.
-    if (angle >= 360.0f || angle < 0.0f) angle = fmodf(angle, 360.0f);
+    // Far out, whole turns are below the float's resolution and adding them would never end.
+    if (fabsf(angle) >= 64.0f * 360.0f) angle = fmodf(angle, 360.0f);
     while (angle < 0.0f) angle += 360.0f;
     while (angle >= 360.0f) angle -= 360.0f;
     return angle;

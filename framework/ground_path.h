@@ -61,19 +61,42 @@ static_assert(offsetof(GeometryRecord, size) == 4 && offsetof(GeometryRecord, px
                   offsetof(GeometryRecord, pz) == 24 && sizeof(GeometryRecord) == 40,
               "the geometry record is 40 bytes");
 
-// A type's numbers for ground movement.
+enum { PUSHBACK_WAYPOINTS = 5 };
+
+// Slot 40 of an aircraft, and the command that a tow vehicle answers with the same step.
+enum { TAXI_STEP_COMMAND = 40 };
+
+// A PathState handed over as the 32-bit first integer of command 40, and taken back.
+inline int32_t path_state_argument(PathState* state) {
+    return static_cast<int32_t>(reinterpret_cast<uintptr_t>(state));
+}
+inline PathState* path_state_from(int32_t ival1) {
+    return reinterpret_cast<PathState*>(static_cast<uintptr_t>(static_cast<uint32_t>(ival1)));
+}
+
+// A type's numbers for ground movement (the wheelbase is the type's own, in AircraftType).
+// Types with the short look-ahead give lookahead_seconds 1.0; types pulled by the small tow
+// vehicle name "atm", "atm_all", "tbr_M" with a hitch offset of 2.5.
 struct GroundPath {
+    float steer_limit;             // slot 40 word7: nose-wheel limit, degrees either side
+    float steer_time;              // slot 40 word8: ms from straight to the limit
+    float lookahead_seconds;       // default look-ahead: seconds of travel at the effective speed
     float start_heading;           // heading at the first waypoint
-    float waypoints[5][2];         // pushback route, (x, z)
+    float waypoints[PUSHBACK_WAYPOINTS][2];  // pushback route, (x, z)
     GeometryRecord geometry;       // slot 38's answer
     const wchar_t* tow_name;       // tow vehicle root layer under the scene root
     const wchar_t* tow_body_name;  // its moved layer
     const wchar_t* tow_bar_name;   // its tow bar
+    float hitch_offset;            // hitch behind the tow vehicle's point
+    float bar_length;              // tow bar, hitch to the aircraft's nose wheel
 };
 
 extern const GroundPath reference_ground_path;
 
-// Slot routines.
+// Slot routines. Slot 40's words: word1 = slot 25 (nose steering), word2 = slot 26 (tyres),
+// word5 = 0, word6 = wheelbase, word7 = steering limit in degrees, word8 = steering time in ms
+// from straight to the limit. Slot 41's words: word1 = slot 40, word2 = index of the waypoint
+// steered to.
 int32_t geometry_query(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
                        float fval1, float fval2);
 int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
@@ -83,3 +106,6 @@ int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, 
                        float fval1, float fval2);
 void pushback_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
 void pushback_slot_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);  // words of slot 41
+
+// The type's ground numbers; the reference ones when the type gives none.
+const GroundPath* type_ground_path();

@@ -1,5 +1,7 @@
 #include "slot_builder.h"
 
+#include <wchar.h>
+
 namespace {
 uint32_t layer_count(const SlotRow& row) {
     if (row.flags & OWN_ROOT_LAYER) return 1;
@@ -38,4 +40,19 @@ float layer_base_scale(KvrnContext context, KvrnLayer layer) {
     const float* base = reinterpret_cast<const float*>(
         KVRNL_EXT_Function(context, layer, KVRN_PROP_SCALE, nullptr, 0, 0, 0, 0, 0));
     return base ? *base : 0.0f;
+}
+
+const wchar_t* const* form_layer_names(FormedNames* names, const wchar_t* format, int first, uint32_t count) {
+    if (count > FORMED_NAME_MAX) count = FORMED_NAME_MAX;
+    for (uint32_t i = 0; i < count; ++i) {
+        swprintf(names->text[i], FORMED_NAME_CHARS, format, first + static_cast<int>(i));
+        names->text[i][FORMED_NAME_CHARS - 1] = L'\0';
+        names->list[i] = names->text[i];
+    }
+    names->list[count] = nullptr;
+    return names->list;
+}
+
+void store_base_scale(KvrnContext context, ActionSlot* slot, uint32_t index, int word) {
+    slot_word(slot, word)->f = layer_base_scale(context, slot->layers[index]);
 }

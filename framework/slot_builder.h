@@ -35,3 +35,16 @@ void build_slots(KvrnContext context, KvrnLayer object, const SlotRow (&rows)[N]
 
 // Base scale of a layer: the float that the engine points to for property 41 (0 when none).
 float layer_base_scale(KvrnContext context, KvrnLayer layer);
+
+// Layer names formed from a format with one number ("tire%03d"), kept for a row's `layers`.
+enum { FORMED_NAME_MAX = 32, FORMED_NAME_CHARS = 32 };
+struct FormedNames {
+    wchar_t text[FORMED_NAME_MAX][FORMED_NAME_CHARS];
+    const wchar_t* list[FORMED_NAME_MAX + 1];  // NULL-terminated, what a SlotRow points to
+};
+
+// Forms `count` names from `first` on (at most FORMED_NAME_MAX); returns the list.
+const wchar_t* const* form_layer_names(FormedNames* names, const wchar_t* format, int first, uint32_t count);
+
+// Setup helper: the base scale of layer `index` of the slot into word `word` (1..8).
+void store_base_scale(KvrnContext context, ActionSlot* slot, uint32_t index, int word);

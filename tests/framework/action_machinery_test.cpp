@@ -66,7 +66,7 @@ const SlotRow test_rows[] = {
 
 void build_test_slots(KvrnContext context, KvrnLayer object) { build_slots(context, object, test_rows); }
 
-const AircraftType test_type = {build_test_slots, nullptr, count_reset, nullptr, 0.0f, nullptr};
+const AircraftType test_type = {build_test_slots, nullptr, count_reset, nullptr, 0.0f, nullptr, nullptr};
 }  // namespace
 
 extern const AircraftType* const aircraft_type = &test_type;

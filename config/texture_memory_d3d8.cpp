@@ -1,0 +1,53 @@
+// Texture memory as a Direct3D 8 device on adapter 0 reports it.
+#include <d3d8.h>
+
+#include "directx_probe.h"
+#include "main_window.h"
+
+namespace {
+typedef IDirect3D8 *(WINAPI *Direct3DCreate8Fn)(UINT sdk_version);
+const UINT D3D8_SDK_VERSION = 220;
+}  // namespace
+
+uint32_t query_texture_memory_d3d8() {
+  static const struct {
+    D3DDEVTYPE type;
+    DWORD behaviour;
+  } attempts[] = {
+      {D3DDEVTYPE_HAL, D3DCREATE_HARDWARE_VERTEXPROCESSING},
+      {D3DDEVTYPE_HAL, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
+      {D3DDEVTYPE_REF, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
+  };
+  HMODULE library = LoadLibraryW(L"d3d8.DLL");
+  if (!library) return 0;
+  uint32_t memory = 0;
+  Direct3DCreate8Fn create = (Direct3DCreate8Fn)(void *)GetProcAddress(library, "Direct3DCreate8");
+  IDirect3D8 *direct3d = create ? create(D3D8_SDK_VERSION) : nullptr;
+  if (direct3d) {
+    D3DDISPLAYMODE display = {};
+    direct3d->GetAdapterDisplayMode(0, &display);
+    D3DPRESENT_PARAMETERS parameters = {};
+    parameters.Windowed = TRUE;
+    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    parameters.BackBufferCount = 1;
+    parameters.BackBufferFormat = display.Format;
+    parameters.EnableAutoDepthStencil = TRUE;
+    parameters.AutoDepthStencilFormat = D3DFMT_D16;
+    parameters.hDeviceWindow = main_window;
+    IDirect3DDevice8 *device = nullptr;
+    for (const auto &attempt : attempts) {
+      D3DPRESENT_PARAMETERS tried = parameters;
+      if (SUCCEEDED(direct3d->CreateDevice(0, attempt.type, main_window, attempt.behaviour, &tried, &device)) &&
+          device)
+        break;
+      device = nullptr;
+    }
+    if (device) {
+      memory = device->GetAvailableTextureMem();
+      device->Release();
+    }
+    direct3d->Release();   // released before the library goes away
+  }
+  FreeLibrary(library);
+  return memory;
+}

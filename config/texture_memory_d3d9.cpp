@@ -1,0 +1,49 @@
+// Texture memory as a Direct3D 9 device on adapter 0 reports it.
+#include <d3d9.h>
+
+#include "directx_probe.h"
+#include "main_window.h"
+
+namespace {
+typedef IDirect3D9 *(WINAPI *Direct3DCreate9Fn)(UINT sdk_version);
+const UINT D3D9_SDK_VERSION = 32;
+}  // namespace
+
+// Device types and vertex processing in the order they are tried.
+uint32_t query_texture_memory_d3d9() {
+  static const struct {
+    D3DDEVTYPE type;
+    DWORD behaviour;
+  } attempts[] = {
+      {D3DDEVTYPE_HAL, D3DCREATE_HARDWARE_VERTEXPROCESSING},
+      {D3DDEVTYPE_HAL, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
+      {D3DDEVTYPE_REF, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
+  };
+  HMODULE library = LoadLibraryW(L"d3d9.DLL");
+  if (!library) return 0;
+  uint32_t memory = 0;
+  Direct3DCreate9Fn create = (Direct3DCreate9Fn)(void *)GetProcAddress(library, "Direct3DCreate9");
+  IDirect3D9 *direct3d = create ? create(D3D9_SDK_VERSION) : nullptr;
+  if (direct3d) {
+    D3DPRESENT_PARAMETERS parameters = {};
+    parameters.Windowed = TRUE;
+    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    parameters.BackBufferCount = 1;
+    parameters.BackBufferFormat = D3DFMT_UNKNOWN;
+    IDirect3DDevice9 *device = nullptr;
+    for (const auto &attempt : attempts) {
+      D3DPRESENT_PARAMETERS tried = parameters;
+      if (SUCCEEDED(direct3d->CreateDevice(0, attempt.type, main_window, attempt.behaviour, &tried, &device)) &&
+          device)
+        break;
+      device = nullptr;
+    }
+    if (device) {
+      memory = device->GetAvailableTextureMem();
+      device->Release();
+    }
+    direct3d->Release();   // released before the library goes away
+  }
+  FreeLibrary(library);
+  return memory;
+}

@@ -1,0 +1,37 @@
+// Short forms of the engine's layer calls that the slot routines make on every update.
+#pragma once
+
+#include "kvrn_engine.h"
+
+inline void show_layer(KvrnContext context, KvrnLayer layer, bool shown) {
+    KVRNL_SwitchLayer(context, layer, shown ? 1 : 0);
+}
+
+// Sets the rotation and leaves the translation as it is.
+inline void rotate_layer(KvrnContext context, KvrnLayer layer, float x, float y, float z) {
+    KvrnVector rotation = {x, y, z, 0.0f};
+    KVRNL_MoveLayer(context, layer, nullptr, &rotation, nullptr, 0, 0);
+}
+
+// Sets the translation and leaves the rotation as it is.
+inline void translate_layer(KvrnContext context, KvrnLayer layer, float x, float y, float z) {
+    KvrnVector translation = {x, y, z, 0.0f};
+    KVRNL_MoveLayer(context, layer, &translation, nullptr, nullptr, 0, 0);
+}
+
+inline void move_layer(KvrnContext context, KvrnLayer layer, const KvrnVector& translation,
+                       const KvrnVector& rotation) {
+    KVRNL_MoveLayer(context, layer, &translation, &rotation, nullptr, 0, 0);
+}
+
+// 0 opaque .. 255 invisible.
+inline void set_transparency(KvrnContext context, KvrnLayer layer, uint32_t transparency) {
+    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_TRANSPARENCY, transparency, 0, 1);
+}
+
+// Scale of a glow sprite.
+inline void set_glow_scale(KvrnContext context, KvrnLayer layer, float scale) {
+    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_SCALE, reinterpret_cast<uint32_t>(&scale), 0, 1);
+}
+
+inline int32_t clamp_percent(int32_t level) { return level < 0 ? 0 : level > 100 ? 100 : level; }

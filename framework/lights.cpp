@@ -1,0 +1,187 @@
+#include "lights.h"
+
+#include <math.h>
+#include <string.h>
+
+#include "layer_ops.h"
+#include "slot_builder.h"
+#include "slot_clock.h"
+#include "type_numbers.h"
+
+namespace {
+const float PI = 3.14159265359f;
+
+// One lamp's flash: a sine pulse over a tenth of the beacon second starting at `from`.
+float flash(float p, float from) {
+    if (p < from || p >= from + 0.1f) return 0.0f;
+    return sinf((p - from) / 0.1f * PI);
+}
+
+uint32_t truncated_255(float fraction) { return static_cast<uint32_t>(fraction * 255.0f); }
+}  // namespace
+
+int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    bool on = ival1 != 0;
+    if (on)
+        start_clock(slot);
+    else
+        slot->running = 0;
+    show_layer(context, slot->layers[0], on);
+    show_layer(context, slot->layers[1], on);
+    return -1;
+}
+
+void beacon_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    float p = slot->progress;
+    set_glow_scale(context, slot->layers[0], flash(p, 0.0f) * slot->word5.f);
+    set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
+}
+
+int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    slot->word1.i = ival1;
+    uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
+    for (uint32_t i = 0; i < layers; ++i) show_layer(context, slot->layers[i], ival1 != 0);
+    return 0;
+}
+
+int32_t rolight_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    // Levels are percent: a level above 100 would wrap the transparency.
+    int32_t level = clamp_percent(ival1);
+    if (level == 0) {
+        show_layer(context, slot->layers[0], false);
+        return 0;
+    }
+    set_transparency(context, slot->layers[0], static_cast<uint32_t>((100 - level) * 255 / 100));
+    show_layer(context, slot->layers[0], true);
+    return 0;
+}
+
+int32_t landing_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    int32_t level = clamp_percent(ival1);
+    start_two_way(slot, level);
+    if (level != 0) slot->word1.u = static_cast<uint32_t>(level);  // 0 fades out at the last level
+    return slot->duration;
+}
+
+void landing_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    float p = slot->progress;
+    float level = static_cast<float>(slot->word1.u) / 100.0f;
+    float first = p * slot->word5.f * level, second = p * slot->word6.f * level;
+    for (int i = 0; i < 4; ++i) {
+        show_layer(context, slot->layers[i], p != 0.0f);
+        set_glow_scale(context, slot->layers[i], i < 2 ? first : second);
+    }
+}
+
+int32_t front_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2, float, float) {
+    start_clock(slot);
+    // States are on or off: any non-zero wish is "on", so that it compares equal to the state.
+    slot->word3.u = ival1 != 0 ? 1 : 0;
+    slot->word4.u = ival2 != 0 ? 1 : 0;
+    return slot->duration;
+}
+
+void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    float p = slot->progress;
+    if (slot->word3.u != slot->word1.u) {
+        float beam = slot->word3.u != 0 ? p * slot->word5.f : (1.0f - p) * slot->word5.f;
+        set_glow_scale(context, slot->layers[1], beam);
+        if (p == 1.0f) slot->word1.u = slot->word3.u;
+    }
+    if (slot->word4.u != slot->word2.u) {
+        uint32_t transparency = slot->word4.u != 0 ? truncated_255(1.0f - p) : truncated_255(p);
+        set_transparency(context, slot->layers[0], transparency);
+        if (p == 1.0f) slot->word2.u = slot->word4.u;
+    }
+}
+
+int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    show_layer(context, slot->layers[0], ival1 != 0);
+    return 0;
+}
+
+int32_t strobe_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    if (ival1 != 0)
+        start_clock(slot);
+    else
+        slot->running = 0;
+    return -1;
+}
+
+void idle_update(KvrnContext, KvrnLayer, ActionSlot*) {}
+
+int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                         float fval1, float fval2) {
+    slot->word1.i = ival1;
+    slot->word2.i = ival2;
+    slot->word5.f = fval1;
+    slot->word6.f = fval2;
+    if (ival2 == 0) dynamic_light_off(context);
+    return 0;
+}
+
+void dynamic_light_off(KvrnContext context) { KVRN_SetLight(context, KVRN_DYNAMIC_LIGHT, nullptr); }
+
+void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour) {
+    // The engine fills a record of its own; the position is at bytes 32 to 43 of it.
+    alignas(8) uint8_t world[256] = {};
+    KVRNL_EXT_Function(context, lamp, KVRN_PROP_WORLD, world, 0, 0, 0, 0, 0);
+    LightRecord light;
+    memset(&light, 0, sizeof light);
+    light.type = 3;
+    memcpy(&light.x, world + 32, sizeof(float));
+    memcpy(&light.y, world + 36, sizeof(float));
+    memcpy(&light.z, world + 40, sizeof(float));
+    light.range = range;
+    light.colour[0] = light.colour[1] = light.colour[2] = colour;
+    KVRN_SetLight(context, KVRN_DYNAMIC_LIGHT, &light);
+}
+
+void light_update(KvrnContext context, KvrnLayer object) {
+    ActionSlot* params = get_action_slot(context, object, LIGHT_PARAMS_SLOT);
+    if (!params || params->word1.i == 0 || params->word2.i == 0) return;
+    ActionSlot* beacon = get_action_slot(context, object, BEACON_SLOT);
+    if (!beacon || !beacon->timed || !beacon->running) {
+        dynamic_light_off(context);
+        return;
+    }
+    const TypeNumbers& numbers = type_numbers();
+    float p = beacon->progress;
+    const LightFlash* flash_at = nullptr;
+    KvrnLayer lamp = 0;
+    if (p > 0.0f && p < 0.1f) {
+        flash_at = &numbers.upper_beacon;
+        lamp = beacon->layers[0];
+    } else if (p >= 0.1f && p < 0.2f) {
+        flash_at = &numbers.lower_beacon;
+        lamp = beacon->layers[1];
+    }
+    ActionSlot* nav = get_action_slot(context, object, NAV_LIGHTS_SLOT);
+    ActionSlot* strobes = get_action_slot(context, object, STROBE_SLOT);
+    if (nav && nav->word1.i != 0 && p > 0.5f && p < 0.7f && strobes && strobes->timed && strobes->running) {
+        flash_at = &numbers.strobe;
+        lamp = strobes->layers[p < 0.6f ? 0 : 1];
+    }
+    if (!flash_at) {
+        dynamic_light_off(context);
+        return;
+    }
+    place_dynamic_light(context, lamp, flash_at->range, flash_at->colour);
+}
+
+void beacon_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    store_base_scale(context, slot, 0, 5);
+    store_base_scale(context, slot, 1, 6);
+}
+
+void landing_light_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    store_base_scale(context, slot, 0, 5);
+    store_base_scale(context, slot, 2, 6);
+}
+
+void front_light_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    slot->word1.u = 1;
+    slot->word2.u = 1;
+    set_glow_scale(context, slot->layers[1], 1.0f);
+    store_base_scale(context, slot, 1, 5);
+}

@@ -1,0 +1,65 @@
+// The numbers with which an aircraft type runs the framework's shared routines. Every type
+// points its AircraftType at one of these; a type that shares a routine only changes numbers.
+#pragma once
+
+#include <stdint.h>
+
+// One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
+// rotation (rx × f, 0, 0), f being the flap setting as a fraction 0..1.
+struct FlapMove {
+    uint32_t layer;      // index into the flap slot's layers
+    uint32_t translates; // 0: translation unchanged
+    float tx, ty, tz;
+    float rx;
+};
+
+// Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp.
+struct LightFlash {
+    float range;
+    uint32_t colour;
+};
+
+struct TypeNumbers {
+    // Body pitch of the flight-phase sequences, degrees.
+    float rotate_pitch;        // slot 6 ends at it
+    float climb_pitch;         // slot 7 holds it
+    float final_pitch;         // slot 10 ends at it
+    float flare_pitch;         // slot 11 above the flare height
+    float flare_rise;          // slot 11 adds up to this much as the height falls to 0
+    float flare_height;        // slot 11: height where the flare begins
+    float touchdown_pitch;     // slot 12 starts at it and lowers the nose to 0
+
+    // Surfaces.
+    float spoiler_angle;       // slot 21 fully up, degrees about x
+    float reverser_slide;      // slot 22 fully deployed, model units along z
+    int32_t flap_time;         // ms for a flap change of 100
+    int32_t slat_time;         // ms for a slat change of 100
+    const FlapMove* flap_moves;
+    uint32_t flap_move_count;
+    float slat_drop;           // outer slats: drop in y at full extension (eased)
+    float slat_reach;          // outer slats: travel forward in z
+    float slat_roll;           // outer slats: roll in degrees at full extension
+    float slat_pitch;          // inner slats: pitch in degrees at full extension
+    float door_angle;          // slot 37 fully open, degrees about z
+
+    // Landing gear and tyres.
+    float nose_door_angle;     // nose-gear doors fully open
+    uint32_t tyres;            // layers of slot 26: the nose tyres first, then the main tyres
+    uint32_t nose_tyres;
+    float nose_tyre_circumference;  // model units per revolution
+    float main_tyre_circumference;
+
+    // Engines.
+    uint32_t engines;          // EngineSpool records in slot 28's block; two layers each
+
+    // Engine dynamic light.
+    LightFlash upper_beacon;   // first tenth of the beacon second
+    LightFlash lower_beacon;   // second tenth
+    LightFlash strobe;         // wing tips, 0.5 to 0.7 of the beacon second
+};
+
+// The reference type's numbers.
+extern const TypeNumbers reference_numbers;
+
+// The numbers of the type this plug-in is built for (the reference numbers when it has none).
+const TypeNumbers& type_numbers();

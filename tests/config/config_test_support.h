@@ -1,0 +1,28 @@
+// Helpers of the configuration program's tests: scratch folders, whole-file reads and
+// writes, and runs of a program with a time limit.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+#include <string>
+#include <vector>
+
+namespace config_test {
+
+// A fresh empty folder below the system's temporary folder, ending in a backslash.
+std::wstring make_scratch_folder(const wchar_t *tag);
+// Deletes a folder and everything below it.
+void remove_tree(const std::wstring &folder);
+bool write_bytes(const std::wstring &path, const void *data, size_t size);
+bool write_text(const std::wstring &path, const char *text);
+std::vector<uint8_t> read_bytes(const std::wstring &path);
+bool file_exists(const std::wstring &path);
+
+// Runs program with arguments in folder; returns its exit code, or -1 when it did not start
+// or did not end within timeout_ms (then it is ended).
+int run_program(const std::wstring &program, const std::wstring &arguments,
+                const std::wstring &folder, DWORD timeout_ms);
+
+// The system.dat image of 27 field values, chunks in the written order.
+std::vector<uint8_t> settings_image(const uint32_t fields[27]);
+
+}  // namespace config_test

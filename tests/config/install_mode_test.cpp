@@ -1,0 +1,264 @@
+// TOVICONFIG.exe end to end in a scratch game folder: install mode writes system.dat and
+// kvrn.ini, mirrored from the per-user folder; one instance; the menu window's notices.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <string.h>
+#include <string>
+#include <vector>
+#include "config_test_support.h"
+
+using config_test::read_bytes;
+using config_test::settings_image;
+using config_test::write_bytes;
+using config_test::write_text;
+
+namespace {
+
+const DWORD RUN_LIMIT_MS = 60000;
+
+std::wstring build_folder(const wchar_t *below) {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  return std::wstring(current) + below;
+}
+
+// The local application-data folder of this Wine prefix + Quellbright + the data folder name.
+std::wstring per_user_folder(const wchar_t *data_name) {
+  wchar_t local[MAX_PATH];
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
+  return std::wstring(local) + L"\\Quellbright\\" + data_name + L"\\";
+}
+
+void put_word(uint32_t fields[27], int index, uint32_t value) { fields[index] = value; }
+
+// The 27 fields that a fresh install writes with config.ini language 0 and software sound.
+void fresh_install_fields(uint32_t f[27], uint32_t refresh_rate) {
+  memset(f, 0, 27 * 4);
+  f[2] = 1;          // English, from config.ini
+  f[4] = 1;          // hardware cursor
+  f[5] = 2;          // radio language forced for the English interface
+  f[6] = 1;          // low shadows
+  f[7] = 1;          // smooth camera off
+  f[8] = 0x10001;    // scenery word
+  f[11] = refresh_rate;
+  f[12] = 2;         // strobe light on
+  f[17] = 1024;
+  f[18] = 768;
+  f[19] = 1;         // full screen
+  f[20] = 2;         // software 3D sound (the sound library's capability)
+  for (int i = 21; i <= 25; ++i) f[i] = 80;
+  f[26] = 100;
+}
+
+// 60 when the main monitor reports a current refresh rate, as the program's late default.
+uint32_t expected_refresh_default() {
+  DISPLAY_DEVICEW device = {};
+  device.cb = sizeof device;
+  if (!EnumDisplayDevicesW(nullptr, 0, &device, 0) || !device.DeviceID[0]) return 0;
+  DEVMODEW mode = {};
+  mode.dmSize = sizeof mode;
+  if (!EnumDisplaySettingsExW(device.DeviceName, ENUM_CURRENT_SETTINGS, &mode, 0)) return 0;
+  return mode.dmDisplayFrequency ? 60 : 0;
+}
+
+std::string hex_dump(const std::vector<uint8_t> &bytes) {
+  std::string out;
+  char piece[8];
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    snprintf(piece, sizeof piece, "%02x%s", bytes[i], i % 4 == 3 ? " " : "");
+    out += piece;
+  }
+  return out;
+}
+
+#define EXPECT_BYTES(expected, actual) EXPECT_EQ(hex_dump(expected), hex_dump(actual))
+
+class InstallMode : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game_ = config_test::make_scratch_folder(L"install");
+    std::wstring source = build_folder(L"\\..\\game\\");
+    const wchar_t *parts[] = {L"TOVICONFIG.exe", L"tarvelo.dll", L"moxel20.dll", L"DSETUP.dll",
+                              L"RUQ6X.DLL",      L"kvrn.dll",    L"tovi.ico"};
+    for (const wchar_t *part : parts)
+      CopyFileW((source + part).c_str(), (game_ + part).c_str(), FALSE);
+    ASSERT_TRUE(config_test::file_exists(game_ + L"TOVICONFIG.exe"));
+    write_text(game_ + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
+    write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=0\r\n");
+    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", (game_ + L"boxes.log").c_str());
+    SetEnvironmentVariableW(L"RUQ6X_CAPS", L"2");
+    SetEnvironmentVariableW(L"RUQ6X_MASTER_VOLUME", L"55");
+    refresh_ = expected_refresh_default();
+  }
+  void TearDown() override {
+    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
+    SetEnvironmentVariableW(L"RUQ6X_CAPS", nullptr);
+    SetEnvironmentVariableW(L"RUQ6X_MASTER_VOLUME", nullptr);
+    config_test::remove_tree(game_);
+  }
+  int run(const wchar_t *arguments) {
+    return config_test::run_program(game_ + L"TOVICONFIG.exe", arguments, game_, RUN_LIMIT_MS);
+  }
+  int mipmap(const std::wstring &ini) {
+    return (int)GetPrivateProfileIntW(L"VIDEO", L"mipmap", -99, ini.c_str());
+  }
+  std::wstring game_;
+  uint32_t refresh_ = 0;
+};
+
+TEST_F(InstallMode, WithoutSystemDatWritesTheDefaults) {
+  ASSERT_EQ(0, run(L"/i"));
+  uint32_t f[27];
+  fresh_install_fields(f, refresh_);
+  EXPECT_BYTES(settings_image(f), read_bytes(game_ + L"system.dat"));
+  EXPECT_EQ(0, mipmap(game_ + L"kvrn.ini"));
+}
+
+TEST_F(InstallMode, KeepsStoredValuesInAnyChunkOrder) {
+  // GSND, GDSP, GSYS, GVER: the reverse of the written order.
+  uint32_t stored[27] = {7, 9,
+                         5, 0x11, 2, 1, 2, 2, 0x30002, 4, 2, 75, 1, 1, 1, 1, 2,
+                         1280, 1024, 2,
+                         1, 10, 20, 30, 40, 50, 90};
+  std::vector<uint8_t> canonical = settings_image(stored);
+  std::vector<uint8_t> reordered;
+  reordered.insert(reordered.end(), canonical.begin() + 104, canonical.end());
+  reordered.insert(reordered.end(), canonical.begin() + 84, canonical.begin() + 104);
+  reordered.insert(reordered.end(), canonical.begin() + 16, canonical.begin() + 84);
+  reordered.insert(reordered.end(), canonical.begin(), canonical.begin() + 16);
+  write_bytes(game_ + L"system.dat", reordered.data(), reordered.size());
+  write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=1\r\n");
+
+  ASSERT_EQ(0, run(L"/i"));
+  uint32_t want[27];
+  memcpy(want, stored, sizeof want);
+  put_word(want, 2, 1);    // language from config.ini
+  put_word(want, 5, 2);    // English interface: Japanese radio
+  put_word(want, 20, 2);   // hardware 3D sound without hardware sound
+  put_word(want, 26, 55);  // the Windows master volume of this start
+  EXPECT_BYTES(settings_image(want), read_bytes(game_ + L"system.dat"));
+  EXPECT_EQ(1, mipmap(game_ + L"kvrn.ini"));
+}
+
+TEST_F(InstallMode, DamagedSystemDatGivesDefaultsWithoutACrash) {
+  struct Case {
+    const char *name;
+    std::vector<uint8_t> bytes;
+    bool display_kept;   // the GDSP chunk in front of the damage is taken
+  };
+  std::vector<uint8_t> display = {'G', 'D', 'S', 'P', 12, 0, 0, 0, 0x00, 0x05, 0, 0,
+                                  0xC0, 0x03, 0, 0, 2, 0, 0, 0};   // 1280 x 960, window
+  auto with = [&display](std::vector<uint8_t> tail) {
+    std::vector<uint8_t> bytes = display;
+    for (uint8_t byte : tail) bytes.push_back(byte);
+    return bytes;
+  };
+  std::vector<Case> cases = {
+      {"empty", {}, false},
+      {"truncated header", with({'G', 'S', 'N'}), true},
+      {"huge length", with({'G', 'S', 'Y', 'S', 0xF8, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4}), true},
+      {"length past the end", with({'G', 'S', 'N', 'D', 28, 0, 0, 0, 1, 0, 0, 0}), true},
+      {"unknown tags", with({'J', 'U', 'N', 'K', 4, 0, 0, 0, 9, 9, 9, 9, 'Z', 'Z', 'Z', 'Z', 0, 0, 0, 0}),
+       true},
+      {"garbage", std::vector<uint8_t>(3000, 0xFF), false},
+  };
+  for (const Case &c : cases) {
+    write_bytes(game_ + L"system.dat", c.bytes.data(), c.bytes.size());
+    ASSERT_EQ(0, run(L"/i")) << c.name;
+    uint32_t f[27];
+    fresh_install_fields(f, refresh_);
+    if (c.display_kept) {
+      f[17] = 1280;
+      f[18] = 960;
+      f[19] = 2;
+    }
+    EXPECT_BYTES(settings_image(f), read_bytes(game_ + L"system.dat")) << c.name;
+  }
+}
+
+TEST_F(InstallMode, PerUserFolderIsReadWrittenAndMirrored) {
+  std::wstring user = per_user_folder(L"tovien_data");
+  std::wstring quellbright = user.substr(0, user.size() - wcslen(L"tovien_data\\"));
+  CreateDirectoryW(quellbright.c_str(), nullptr);
+  ASSERT_TRUE(CreateDirectoryW(user.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+
+  uint32_t user_fields[27];
+  fresh_install_fields(user_fields, 75);
+  user_fields[17] = 1600;
+  user_fields[18] = 1200;
+  user_fields[20] = 2;
+  user_fields[26] = 55;
+  std::vector<uint8_t> user_image = settings_image(user_fields);
+  write_bytes(user + L"system.dat", user_image.data(), user_image.size());
+  write_text(user + L"kvrn.ini", "[VIDEO]\r\nmipmap=1\r\n");
+  uint32_t program_fields[27] = {};
+  program_fields[17] = 640;
+  std::vector<uint8_t> program_image = settings_image(program_fields);
+  write_bytes(game_ + L"system.dat", program_image.data(), program_image.size());
+
+  int code = run(L"/i");
+  std::vector<uint8_t> written = read_bytes(user + L"system.dat");
+  std::vector<uint8_t> mirrored = read_bytes(game_ + L"system.dat");
+  int user_mipmap = mipmap(user + L"kvrn.ini");
+  int mirrored_mipmap = mipmap(game_ + L"kvrn.ini");
+  config_test::remove_tree(user);
+  RemoveDirectoryW(quellbright.c_str());
+
+  ASSERT_EQ(0, code);
+  EXPECT_BYTES(user_image, written);
+  EXPECT_BYTES(user_image, mirrored);
+  EXPECT_EQ(1, user_mipmap);
+  EXPECT_EQ(1, mirrored_mipmap);
+}
+
+TEST_F(InstallMode, JapaneseInterfaceUsesItsOwnPerUserFolderName) {
+  DeleteFileW((game_ + L"config.ini").c_str());   // no config.ini: Japanese
+  std::wstring user = per_user_folder(L"tovidata");
+  std::wstring quellbright = user.substr(0, user.size() - wcslen(L"tovidata\\"));
+  CreateDirectoryW(quellbright.c_str(), nullptr);
+  CreateDirectoryW(user.c_str(), nullptr);
+  int code = run(L"/i");
+  std::vector<uint8_t> written = read_bytes(user + L"system.dat");
+  std::vector<uint8_t> mirrored = read_bytes(game_ + L"system.dat");
+  config_test::remove_tree(user);
+  RemoveDirectoryW(quellbright.c_str());
+
+  ASSERT_EQ(0, code);
+  ASSERT_EQ(140u, written.size());
+  EXPECT_EQ(2, written[24]);   // language field: Japanese
+  EXPECT_BYTES(written, mirrored);
+}
+
+TEST_F(InstallMode, UnwritableSystemDatOffersRetryAndStillWritesKvrnIni) {
+  // A folder in the place of system.dat can be neither read nor replaced.
+  CreateDirectoryW((game_ + L"system.dat").c_str(), nullptr);
+  write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=1\r\n");
+  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", L"RC");
+  int code = run(L"/i");
+  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", nullptr);
+  ASSERT_EQ(0, code);
+  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
+  std::string boxes(log.begin(), log.end());
+  size_t first = boxes.find("system.dat ]\tRETRYCANCEL\n");
+  ASSERT_NE(std::string::npos, first) << boxes;
+  EXPECT_NE(std::string::npos, boxes.find("system.dat ]\tRETRYCANCEL\n", first + 1)) << boxes;
+  EXPECT_NE(std::string::npos, boxes.find("Program Bug ( code = 5 )")) << boxes;
+  EXPECT_EQ(1, mipmap(game_ + L"kvrn.ini"));
+  RemoveDirectoryW((game_ + L"system.dat").c_str());
+}
+
+TEST_F(InstallMode, WithoutEitherLibraryReportsBothAndStillSaves) {
+  DeleteFileW((game_ + L"RUQ6X.DLL").c_str());
+  DeleteFileW((game_ + L"kvrn.dll").c_str());
+  ASSERT_EQ(0, run(L"/i"));
+  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
+  std::string boxes(log.begin(), log.end());
+  // No window exists yet: the boxes have an empty caption.
+  EXPECT_EQ(0u, boxes.find("\tSound device error.(RUQ) \tOK\n\t3D Device error.(KVRN)\tOK\n"))
+      << boxes;
+  uint32_t f[27];
+  fresh_install_fields(f, refresh_);
+  EXPECT_BYTES(settings_image(f), read_bytes(game_ + L"system.dat"));
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// One configuration program at a time, the notices to the game's menu window and the
+// command lines that select install mode.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "config_test_support.h"
+
+namespace {
+
+const DWORD RUN_LIMIT_MS = 60000;
+
+std::wstring here(const wchar_t *below) {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  return std::wstring(current) + below;
+}
+
+// Polls for a top-level window of the class until the time limit.
+HWND wait_for_window(const wchar_t *window_class, DWORD limit_ms) {
+  for (DWORD waited = 0; waited < limit_ms; waited += 50) {
+    HWND window = FindWindowW(window_class, nullptr);
+    if (window) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+// The stand-in menu program, counting notices into a file.
+class MenuWindow {
+ public:
+  explicit MenuWindow(const std::wstring &count_file) : count_file_(count_file) {
+    std::wstring program = here(L"\\tovimenu.exe");
+    std::wstring line = L"\"" + program + L"\" " + count_file;
+    std::vector<wchar_t> text(line.begin(), line.end());
+    text.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process_) != 0;
+    window_ = started_ ? wait_for_window(L"tovimenu", 20000) : nullptr;
+  }
+  ~MenuWindow() {
+    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (started_) {
+      if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process_.hProcess, 1);
+      CloseHandle(process_.hThread);
+      CloseHandle(process_.hProcess);
+    }
+  }
+  bool ready() const { return window_ != nullptr; }
+  // The notices counted, polled until it reaches the expected number or a time limit passes
+  // (the menu program handles posted notices in its own time).
+  int count(int expected) {
+    int value = -1;
+    for (int waited = 0; waited <= 5000; waited += 50) {
+      std::vector<uint8_t> bytes = config_test::read_bytes(count_file_);
+      value = bytes.empty() ? -1 : atoi(std::string(bytes.begin(), bytes.end()).c_str());
+      if (value == expected) break;
+      Sleep(50);
+    }
+    return value;
+  }
+
+ private:
+  std::wstring count_file_;
+  PROCESS_INFORMATION process_ = {};
+  bool started_ = false;
+  HWND window_ = nullptr;
+};
+
+class SingleInstance : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game_ = config_test::make_scratch_folder(L"instance");
+    std::wstring source = here(L"\\..\\game\\");
+    const wchar_t *parts[] = {L"TOVICONFIG.exe", L"tarvelo.dll", L"moxel20.dll", L"DSETUP.dll",
+                              L"RUQ6X.DLL",      L"kvrn.dll",    L"tovi.ico",    L"config.ini",
+                              L"kvrn.ini"};
+    for (const wchar_t *part : parts)
+      CopyFileW((source + part).c_str(), (game_ + part).c_str(), FALSE);
+    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", (game_ + L"boxes.log").c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
+    config_test::remove_tree(game_);
+  }
+
+  // Starts the program; in normal mode closes its window once it appears. Exit code or -1.
+  int run(const wchar_t *arguments, bool expect_window) {
+    std::wstring program = game_ + L"TOVICONFIG.exe";
+    std::wstring line = L"\"" + program + L"\" " + arguments;
+    std::vector<wchar_t> text(line.begin(), line.end());
+    text.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        game_.c_str(), &startup, &process))
+      return -1;
+    window_seen_ = false;
+    if (expect_window) {
+      for (DWORD waited = 0; waited < RUN_LIMIT_MS; waited += 50) {
+        HWND window = FindWindowW(L"tovisetup", nullptr);
+        DWORD owner = 0;
+        if (window) GetWindowThreadProcessId(window, &owner);
+        if (window && owner == process.dwProcessId) {
+          window_seen_ = true;
+          PostMessageW(window, WM_CLOSE, 0, 0);
+          break;
+        }
+        if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
+      }
+    }
+    DWORD code = (DWORD)-1;
+    if (WaitForSingleObject(process.hProcess, RUN_LIMIT_MS) == WAIT_OBJECT_0)
+      GetExitCodeProcess(process.hProcess, &code);
+    else
+      TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return (int)code;
+  }
+
+  std::wstring game_;
+  bool window_seen_ = false;
+};
+
+TEST_F(SingleInstance, CommandLineSelectsInstallMode) {
+  const struct {
+    const wchar_t *arguments;
+    bool install;
+  } cases[] = {{L"/i", true}, {L"/install", true}, {L"/I", false}, {L"-i", false}, {L"", false}};
+  for (const auto &c : cases) {
+    DeleteFileW((game_ + L"system.dat").c_str());
+    EXPECT_EQ(0, run(c.arguments, !c.install)) << "command line [" << c.arguments << "]";
+    // Install mode writes the settings without a window; normal mode shows the window and,
+    // closed without Save, writes nothing.
+    EXPECT_EQ(c.install, config_test::file_exists(game_ + L"system.dat")) << "[" << c.arguments << "]";
+    EXPECT_EQ(!c.install, window_seen_) << "[" << c.arguments << "]";
+  }
+}
+
+TEST_F(SingleInstance, MenuWindowHearsStartAndExit) {
+  MenuWindow menu(game_ + L"notices.txt");
+  ASSERT_TRUE(menu.ready());
+  EXPECT_EQ(0, menu.count(0));
+  ASSERT_EQ(0, run(L"/i", false));
+  EXPECT_EQ(2, menu.count(2));
+  ASSERT_EQ(0, run(L"", true));
+  EXPECT_EQ(4, menu.count(4));
+}
+
+TEST_F(SingleInstance, SecondStartEndsAtOnceWithoutNotices) {
+  WNDCLASSW window_class = {};
+  window_class.lpfnWndProc = DefWindowProcW;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.lpszClassName = L"tovisetup";
+  ASSERT_NE(0, RegisterClassW(&window_class));
+  HWND first = CreateWindowExW(0, L"tovisetup", L"first", WS_POPUP, 0, 0, 10, 10, nullptr,
+                               nullptr, window_class.hInstance, nullptr);
+  ASSERT_NE(nullptr, first);
+  {
+    MenuWindow menu(game_ + L"notices.txt");
+    ASSERT_TRUE(menu.ready());
+    DWORD started = GetTickCount();
+    EXPECT_EQ(0, run(L"/i", false));
+    EXPECT_LT(GetTickCount() - started, 10000u);
+    EXPECT_FALSE(config_test::file_exists(game_ + L"system.dat"));
+    Sleep(500);   // time for a stray notice to arrive
+    EXPECT_EQ(0, menu.count(0));
+  }
+  DestroyWindow(first);
+  UnregisterClassW(L"tovisetup", window_class.hInstance);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// The first background-music file, file extensions and the engine test sound by packages.
+#include <gtest/gtest.h>
+#include <string>
+#include "config_test_support.h"
+#include "files.h"
+#include "startup_lists.h"
+
+namespace {
+
+TEST(Extension, FromTheLastDotUnlessThereIsNone) {
+  const struct {
+    const wchar_t *name;
+    int has;
+    const wchar_t *extension;
+  } cases[] = {
+      {L"AIRPORT.PRD", 1, L".PRD"},   {L"airport.prd.bak", 1, L".bak"}, {L"noextension", 0, L""},
+      {L".hidden", 0, L""},           {L"a.123456789012345", 0, L""},   {L"a.12345678901234", 1, L".12345678901234"},
+  };
+  for (const auto &c : cases) {
+    wchar_t extension[16] = L"poison";
+    EXPECT_EQ(c.has, get_extension(c.name, extension));
+    EXPECT_STREQ(c.extension, extension);
+  }
+}
+
+TEST(FirstBgm, SkipsClearAndGameOverAndFindsFilesBelow) {
+  std::wstring bgm = config_test::make_scratch_folder(L"bgm");
+  config_test::write_text(bgm + L"CLEAR.WAV", "x");
+  config_test::write_text(bgm + L"gameover.wav", "x");
+  config_test::write_text(bgm + L"notes.txt", "x");
+  CreateDirectoryW((bgm + L"deeper").c_str(), nullptr);
+  config_test::write_text(bgm + L"deeper\\title.wav", "x");
+  wchar_t name[TEXT_CAPACITY] = L"";
+  find_first_bgm(name, bgm.c_str());
+  EXPECT_STREQ(L"title.wav", name);
+
+  wchar_t none[TEXT_CAPACITY] = L"";
+  find_first_bgm(none, (bgm + L"missing").c_str());
+  EXPECT_STREQ(L"", none);
+  config_test::remove_tree(bgm);
+}
+
+TEST(EngineTestSound, ByPackagesAndLanguage) {
+  const struct {
+    uint32_t packages, language;
+    const wchar_t *display_name;
+    const wchar_t *sound;
+  } cases[] = {
+      {0, 2, nullptr, L""},
+      {1, 2, L"北浜国際空港", L"acplug02_engine.wav"},
+      {1, 1, L"Kitahama International Airport", L"config_engine.wav"},
+      {1, 2, L"みなとヘリポート", L"config_engine.wav"},
+      {2, 2, L"北浜国際空港", L"config_engine.wav"},
+  };
+  for (const auto &c : cases)
+    EXPECT_STREQ(c.sound, choose_engine_test_sound(c.packages, c.language, c.display_name));
+}
+
+}  // namespace

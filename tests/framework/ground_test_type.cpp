@@ -1,0 +1,36 @@
+#include "ground_test_type.h"
+
+#include "landing_run.h"
+#include "slot_builder.h"
+
+std::vector<WheelCall> nose_calls;
+std::vector<WheelCall> tyre_calls;
+
+namespace {
+int32_t record_nose(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t, float fval1, float) {
+    nose_calls.push_back({ival1, fval1});
+    return 0;
+}
+
+int32_t record_tyres(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t, float fval1, float) {
+    tyre_calls.push_back({ival1, fval1});
+    return 0;
+}
+
+const SlotRow ground_rows[] = {
+    {25, record_nose, nullptr, 1, 0, 0, nullptr, nullptr, 0},
+    {26, record_tyres, nullptr, 1, 1000, 1, nullptr, nullptr, 0},
+    {38, geometry_query, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
+    {40, taxi_step, nullptr, 1, 0, 0, taxi_slot_setup, nullptr, 0},
+    {41, pushback_start, pushback_update, 1, 1000, 1, pushback_slot_setup, nullptr, 0},
+    {42, landing_demo_start, landing_demo_update, 1, 1000, 1, nullptr, nullptr, 0},
+};
+
+void build_ground_slots(KvrnContext context, KvrnLayer object) { build_slots(context, object, ground_rows); }
+}  // namespace
+
+AircraftType ground_test_type = {
+    build_ground_slots, nullptr, nullptr, nullptr, TEST_WHEELBASE, &reference_ground_path, nullptr,
+};
+
+extern const AircraftType* const aircraft_type = &ground_test_type;

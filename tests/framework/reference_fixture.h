@@ -1,0 +1,54 @@
+// The reference aircraft (acplug03.dll) created in a lenient scene, with helpers that drive
+// its slots and read back layers, posts and the dynamic light.
+#pragma once
+
+#include <math.h>
+
+#include <string>
+#include <vector>
+
+#include "plugin_fixture.h"
+
+struct Vec3 {
+    float x, y, z;
+};
+
+inline void expect_vec(const KvrnVector& actual, Vec3 expected, const std::string& what, float tolerance = 1e-4f) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance) << what << " x";
+    EXPECT_NEAR(actual.y, expected.y, tolerance) << what << " y";
+    EXPECT_NEAR(actual.z, expected.z, tolerance) << what << " z";
+}
+
+inline std::string narrow(const wchar_t* text) {
+    std::string out;
+    for (; text && *text; ++text) out += static_cast<char>(*text);
+    return out;
+}
+
+class ReferenceTest : public PluginFixture {
+protected:
+    // Layers that exist before create, for tests that give them positions or base scales.
+    virtual const wchar_t* const* model_layers() { return nullptr; }
+
+    void SetUp() override {
+        load(L"acplug03.dll", true, model_layers());
+        before_create();
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    }
+    virtual void before_create() {}
+
+    KvrnVector rotation(const wchar_t* name) { return layer(name).rotation; }
+    KvrnVector translation(const wchar_t* name) { return layer(name).translation; }
+    bool visible(const wchar_t* name) { return layer(name).visible != 0; }
+    float pitch() { return root_layer().rotation.x; }
+
+    // Starts a slot and runs it `ms` into its run (-1: to its end, 0: only the start).
+    int32_t run(int32_t slot_number, int32_t ival1, int32_t ms, int32_t ival2 = 0, float fval1 = 0,
+                float fval2 = 0) {
+        int32_t result = start(slot_number, ival1, ival2, fval1, fval2);
+        if (ms != 0) tick(ms);  // -1: to the end
+        return result;
+    }
+    void finish() { tick(-1); }
+    int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
+};

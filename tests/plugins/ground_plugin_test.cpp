@@ -1,0 +1,135 @@
+// Ground movement and the scripted landing end to end in the reference plug-ins: acplug03 and
+// acplug08 (the reference type with its own wheelbase), with the stand-in tow vehicle and
+// "Slip" in the scene.
+#include <math.h>
+#include <string.h>
+
+#include "ground_path.h"
+#include "plugin_fixture.h"
+#include "slip_log.h"
+
+namespace {
+int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
+
+class GroundPlugin : public PluginFixture {
+protected:
+    KvrnLayer add_object(const wchar_t* dll, const wchar_t* name) {
+        KvrnActionInterface object_entry = kvrn_host_load_plugin(dll);
+        EXPECT_NE(object_entry, nullptr) << "cannot load " << dll;
+        return kvrn_host_create_object(name, object_entry);
+    }
+    KvrnLayerState state_of(KvrnLayer layer) {
+        KvrnLayerState s{};
+        kvrn_host_layer_state(layer, &s);
+        return s;
+    }
+};
+
+TEST_F(GroundPlugin, TaxiSlotCarriesTheTypesNumbers) {
+    struct Case {
+        const wchar_t* dll;
+        float wheelbase;
+    } cases[] = {{L"acplug03.dll", 12.296f}, {L"acplug08.dll", 15.0f}};
+    for (const Case& c : cases) {
+        load(c.dll);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+        ActionSlot* taxi = slot(40);
+        ASSERT_NE(taxi, nullptr);
+        EXPECT_EQ(taxi->word6.f, c.wheelbase) << c.dll;
+        EXPECT_EQ(taxi->word7.f, 60.0f);
+        EXPECT_EQ(taxi->word8.f, 3000.0f);
+        EXPECT_EQ(taxi->word5.u, 0u);
+        EXPECT_EQ(taxi->word1.p, slot(25));
+        EXPECT_EQ(taxi->word2.p, slot(26));
+        EXPECT_EQ(slot(41)->word1.p, taxi);
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+TEST_F(GroundPlugin, TaxiStepTurnsTheNoseWheelAndRollsTheTyres) {
+    load(L"acplug03.dll");
+    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    PathState s;
+    memset(&s, 0, sizeof s);
+    s.layer = aircraft;
+    s.speed = 1.0f;
+    s.target = {100, 0, 12.296f, 0};  // level with the nose wheel, to the right
+    EXPECT_EQ(start(40, pointer_argument(&s), 500), 1);
+    EXPECT_NEAR(s.steer, 10.0f, 1e-4);
+    EXPECT_NEAR(layer(L"Y_nosegear").rotation.y, 10.0f, 1e-4);
+    // Half a unit rolled: the nose tyres by 0.5 / 2.607522 of a turn, the main tyres by 0.5 / 3.8327432.
+    EXPECT_NEAR(layer(L"tire001").rotation.x, -0.5f / 2.607522f * 360.0f, 1e-3);
+    EXPECT_NEAR(layer(L"tire003").rotation.x, -0.5f / 3.8327432f * 360.0f, 1e-3);
+    EXPECT_FALSE(slot(26)->running) << "a rolled distance ends the tyres' free roll";
+    EXPECT_GT(root_layer().translation.x, 0.0f) << "the main gear follows the nose wheel to the right";
+    EXPECT_LT(root_layer().translation.z, 0.5f);
+}
+
+TEST_F(GroundPlugin, Acplug08IsPushedBackOnItsOwnWheelbase) {
+    load(L"acplug08.dll");
+    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    KvrnLayer tug = add_object(L"tow_vehicle.dll", L"atl");
+    kvrn_host_add_layer(tug, L"atl_all");
+    KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
+    EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
+    kvrn_host_log_enable(0);
+    float worst = 0;
+    int ticks = 0;
+    for (; slot(41)->running && ticks < 6000; ++ticks) {
+        tick(100);
+        KvrnLayerState a = root_layer(), b = state_of(bar);
+        float h = (a.rotation.y + 180.0f) * 3.14159265f / 180.0f;
+        float nx = a.translation.x + sinf(h) * 15.0f, nz = a.translation.z + cosf(h) * 15.0f;
+        worst = fmaxf(worst, hypotf(nx - b.translation.x, nz - b.translation.z));
+    }
+    kvrn_host_log_enable(1);
+    EXPECT_FALSE(slot(41)->running) << "the route ends";
+    EXPECT_GT(ticks, 100);
+    EXPECT_LT(worst, 0.01f) << "the nose wheel 15.0 ahead of the main gear sits at the tow bar's end";
+}
+
+TEST_F(GroundPlugin, ScriptedLandingToAStandstill) {
+    load(L"acplug03.dll");
+    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    slip_clear();
+    KvrnLayer slip = add_object(L"slip.dll", L"Slip");
+    KvrnLayer path = kvrn_host_add_layer(0, L"approach");
+
+    EXPECT_EQ(start(42, 1, static_cast<int32_t>(path), 1200.0f), -1);
+    // In landing configuration at once: gear down, flaps and slats out, landing lights on.
+    EXPECT_EQ(layer(L"nosegear").rotation.x, 0.0f) << "nose gear down";
+    EXPECT_TRUE(layer(L"01body03").visible) << "main gear down";
+    EXPECT_NEAR(layer(L"X_flap0101").rotation.x, 25.0f, 1e-3) << "flaps 100";
+    EXPECT_NEAR(layer(L"X_2slat").rotation.x, 50.0f, 1e-3) << "slats 100";
+    EXPECT_TRUE(layer(L"ldlightl1").visible) << "landing lights on";
+    EXPECT_NEAR(root_layer().rotation.x, 2.0f, 1e-3) << "final approach pitch";
+
+    kvrn_host_log_enable(0);
+    float highest_pitch = 0;
+    bool spoilers_seen = false;
+    int ticks = 0;
+    for (; slot(42)->running && ticks < 2000; ++ticks) {
+        tick(100);
+        highest_pitch = fmaxf(highest_pitch, root_layer().rotation.x);
+        spoilers_seen = spoilers_seen || layer(L"spoiler").visible;
+    }
+    kvrn_host_log_enable(1);
+    EXPECT_FALSE(slot(42)->running) << "the run stops at speed 0";
+    EXPECT_NEAR(highest_pitch, 4.0f, 1e-3) << "the flare raises the nose to 4 at the touchdown point";
+    EXPECT_TRUE(spoilers_seen) << "roll-out deploys the spoilers";
+    KvrnLayerState end = state_of(path);
+    EXPECT_EQ(end.translation.y, 0.0f);
+    EXPECT_LT(end.translation.z, -300.0f);
+
+    ASSERT_EQ(slip_start_count(), 1u);
+    SlipStart told;
+    ASSERT_TRUE(slip_start_get(0, &told));
+    EXPECT_EQ(told.slip, slip);
+    EXPECT_EQ(told.object, aircraft);
+    EXPECT_EQ(told.fval1, 180.0f);
+    EXPECT_EQ(told.fval2, 200.0f);
+
+    send(KVRN_CMD_DESTROY);
+    EXPECT_EQ(heap().live_blocks, 0u);
+}
+}  // namespace
