@@ -13,6 +13,7 @@
 #include <wchar.h>
 
 #include "engine_information.h"
+#include "stand_in_log.h"
 
 namespace {
 
@@ -25,33 +26,10 @@ uint32_t started_handle;     // the handle of the running engine, 0 when not sta
 uint32_t next_handle = 0x4B560001;
 
 void log_config_call(const char *format, ...) {
-  wchar_t path[MAX_PATH];
-  DWORD length = GetEnvironmentVariableW(L"KVRN_CONFIG_LOG", path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return;
-  char line[512];
   va_list arguments;
   va_start(arguments, format);
-  int written = vsnprintf(line, sizeof line - 1, format, arguments);
+  append_log_line(L"KVRN_CONFIG_LOG", format, arguments);
   va_end(arguments);
-  if (written < 0) return;
-  line[sizeof line - 2] = 0;
-  size_t used = strlen(line);
-  line[used++] = '\n';
-  HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD done = 0;
-  WriteFile(file, line, (DWORD)used, &done, nullptr);
-  CloseHandle(file);
-}
-
-int32_t environment_number(const wchar_t *name, int32_t fallback) {
-  wchar_t text[16];
-  DWORD length = GetEnvironmentVariableW(name, text, 16);
-  if (length == 0 || length >= 16) return fallback;
-  wchar_t *end = nullptr;
-  long value = wcstol(text, &end, 10);
-  return end != text && *end == 0 ? (int32_t)value : fallback;
 }
 
 uint32_t mode_count;

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "ruq6x_state.h"
+#include "stand_in_log.h"
 
 // Exported only under the decorated names of ruq6x.def.
 #define RUQ_API extern "C"
@@ -17,16 +18,6 @@ int32_t windows_master_volume = 100;
 namespace {
 
 int32_t clamp_volume(int32_t volume) { return volume < 0 ? 0 : volume > 100 ? 100 : volume; }
-
-// An integer from the environment; fallback when it is unset or not a number.
-int32_t environment_number(const wchar_t *name, int32_t fallback) {
-  wchar_t text[16];
-  DWORD length = GetEnvironmentVariableW(name, text, 16);
-  if (length == 0 || length >= 16) return fallback;
-  wchar_t *end = nullptr;
-  long value = wcstol(text, &end, 10);
-  return end && *end == 0 && end != text ? (int32_t)value : fallback;
-}
 
 int32_t system_master_volume() {
   DWORD level = 0;
