@@ -7,3 +7,12 @@ function(add_aircraft_plugin name)
   target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/framework/plugin.def)
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
 endfunction()
+
+# The seventeen plug-in names, acplug01 to acplug17.
+set(AIRCRAFT_PLUGIN_NAMES)
+foreach(n RANGE 1 17)
+  if(n LESS 10)
+    set(n "0${n}")
+  endif()
+  list(APPEND AIRCRAFT_PLUGIN_NAMES acplug${n})
+endforeach()
