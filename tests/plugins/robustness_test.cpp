@@ -39,6 +39,11 @@ class PluginRobustness : public PluginFixture, public ::testing::WithParamInterf
 
 TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
     load(GetParam());
+    // The scene objects that aircraft drive: a tug for towed pushbacks, and "Slip".
+    KvrnLayer tug = kvrn_host_create_object(L"atl", kvrn_host_load_plugin(L"tow_vehicle.dll"));
+    kvrn_host_add_layer(tug, L"atl_all");
+    kvrn_host_add_layer(tug, L"tbr_L");
+    kvrn_host_create_object(L"Slip", kvrn_host_load_plugin(L"slip.dll"));
     kvrn_host_log_enable(0);
     alignas(16) unsigned char caller_record[256];
     Random random{0x5eed1234u};
@@ -70,7 +75,7 @@ TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
                 ival1 = static_cast<int32_t>(reinterpret_cast<uintptr_t>(caller_record));
                 if (random.below(2)) ival2 = random.below(100);
             }
-            if (command == 41 && random.below(2)) fval2 = 0;  // pushback driving itself
+            if (command == 41) fval2 = static_cast<float>(random.below(2));  // driving itself, or towed
             send(command, ival1, ival2, fval1, fval2);
         }
         }
