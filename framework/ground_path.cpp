@@ -78,6 +78,8 @@ int32_t tow_follow_step(KvrnContext context, KvrnLayer object, const ActionSlot*
     float wheelbase = taxi->word6.f;
     s->position.x = s->nose.x + ux * wheelbase;
     s->position.z = s->nose.z + uz * wheelbase;
+    // Kept as the heading, so that the next step's nose point is where the nose wheel stands
+    // and the distance rolled is measured from there.
     s->rotation.y = heading;
     // The bar's heading and the aircraft's may lie a whole turn apart; the wheel angle is the
     // small angle between them.

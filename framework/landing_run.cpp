@@ -3,6 +3,8 @@
 
 #include <math.h>
 
+#include "layer_ops.h"
+
 namespace {
 enum {
     SEQ_AFTER_TAKEOFF = 8,  // clears the take-off configuration
@@ -28,6 +30,17 @@ void jump_to_end(KvrnContext context, KvrnLayer object) {
     run_command(context, object, KVRN_CMD_TICK, -1, 0, 0.0f, 0.0f);
 }
 
+// The sway clock runs on by the step and drops whole periods while it is past one; a clock at
+// exactly a period stays there. Taken in one division, so that a huge step ends at once.
+float advance_sway_clock(float clock, int32_t step_ms) {
+    clock += static_cast<float>(step_ms);
+    if (clock > SWAY_PERIOD) {
+        clock = fmodf(clock, SWAY_PERIOD);
+        if (clock == 0.0f) clock = SWAY_PERIOD;
+    }
+    return clock;
+}
+
 // Roll in degrees: three and five sway cycles per period, faded out near the ground.
 float sway_roll(float clock, float height) {
     float t = clock / SWAY_PERIOD;
@@ -37,8 +50,7 @@ float sway_roll(float clock, float height) {
 }
 
 void tell_slip(KvrnContext context, KvrnLayer object, const KvrnVector* translation, float speed) {
-    KvrnLayer root = KVRNL_SearchLayer(context, 0, nullptr);
-    KvrnLayer slip = KVRNL_SearchLayer(context, root, SLIP_NAME);
+    KvrnLayer slip = find_scene_layer(context, SLIP_NAME);
     if (slip)
         run_command(context, slip, SLIP_START, static_cast<int32_t>(object),
                     static_cast<int32_t>(reinterpret_cast<uintptr_t>(translation)), 180.0f, speed);
@@ -113,12 +125,10 @@ void landing_demo_update(KvrnContext context, KvrnLayer object, ActionSlot* slot
     slot->word5.f = d;
     slot->word6.f = v;
 
-    float clock = slot->word7.f + static_cast<float>(slot->last_step);
-    if (clock > SWAY_PERIOD) clock = fmodf(clock, SWAY_PERIOD);
-    slot->word7.f = clock;
+    slot->word7.f = advance_sway_clock(slot->word7.f, slot->last_step);
 
     KvrnVector translation = {0.0f, height, d, 0.0f};
-    KvrnVector rotation = {0.0f, 0.0f, sway_roll(clock, height), 0.0f};
+    KvrnVector rotation = {0.0f, 0.0f, sway_roll(slot->word7.f, height), 0.0f};
     KVRNL_MoveLayer(context, slot->word2.u, &translation, &rotation, nullptr, 0, 0);
 
     if (height == 0.0f && slot->word4.i == 0) {

@@ -3,6 +3,13 @@
 
 #include "kvrn_engine.h"
 
+// A layer found by name under the scene root, such as another object of the scene (the tow
+// vehicle, "Slip"); the engine gives the root for parent 0 and no name.
+inline KvrnLayer find_scene_layer(KvrnContext context, const wchar_t* name) {
+    KvrnLayer root = KVRNL_SearchLayer(context, 0, nullptr);
+    return KVRNL_SearchLayer(context, root, name);
+}
+
 inline void show_layer(KvrnContext context, KvrnLayer layer, bool shown) {
     KVRNL_SwitchLayer(context, layer, shown ? 1 : 0);
 }

@@ -16,8 +16,6 @@ float flash(float p, float from) {
     if (p < from || p >= from + 0.1f) return 0.0f;
     return sinf((p - from) / 0.1f * PI);
 }
-
-uint32_t truncated_255(float fraction) { return static_cast<uint32_t>(fraction * 255.0f); }
 }  // namespace
 
 int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -89,7 +87,8 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
     if (slot->word4.u != slot->word2.u) {
-        uint32_t transparency = slot->word4.u != 0 ? truncated_255(1.0f - p) : truncated_255(p);
+        float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
+        uint32_t transparency = static_cast<uint32_t>(faded);
         set_transparency(context, slot->layers[0], transparency);
         if (p == 1.0f) slot->word2.u = slot->word4.u;
     }

@@ -2,6 +2,7 @@
 #include <string.h>
 
 #include "ground_path.h"
+#include "layer_ops.h"
 
 namespace {
 // The pushback state of this module, shared by every object of the type: only one object of a
@@ -32,8 +33,7 @@ int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, 
 
     // A step of no time through the object's own slot 40 places the nose wheel.
     post_action(context, object, TAXI_STEP_COMMAND, path_state_argument(s), 0, 0.0f, 0.0f);
-    KvrnLayer root = KVRNL_SearchLayer(context, 0, nullptr);
-    KvrnLayer tow = KVRNL_SearchLayer(context, root, ground->tow_name);
+    KvrnLayer tow = find_scene_layer(context, ground->tow_name);
     if (!tow) return -1;
     s->tow = s->tow_object = tow;
     s->tow_layer = KVRNL_SearchLayer(context, tow, ground->tow_body_name);

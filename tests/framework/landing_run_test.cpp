@@ -129,6 +129,25 @@ TEST_F(LandingRun, HeightSwayAndSequencesByDistance) {
     }
 }
 
+TEST_F(LandingRun, SwayClockDropsWholePeriodsOnlyWhilePastOne) {
+    land_from(8000);  // high on the glide line all along: no fade of the roll
+    ASSERT_EQ(slot(42)->word7.f, 3000.0f);
+    struct Step {
+        int32_t ms;
+        float clock;
+    } steps[] = {
+        {17000, 20000.0f},  // exactly one period stays
+        {20000, 20000.0f},  // 40000 drops one period, and stops at exactly one
+        {25000, 5000.0f},   // 45000 drops two
+        {15000, 20000.0f},
+    };
+    for (const Step& s : steps) {
+        tick(s.ms);
+        EXPECT_EQ(slot(42)->word7.f, s.clock) << "after " << s.ms << " ms";
+        EXPECT_NEAR(moved().rotation.z, sway(s.clock), 1e-4);
+    }
+}
+
 TEST_F(LandingRun, TouchdownSequencePostedOnce) {
     uint32_t mark = log_mark();
     land_from(-200);
