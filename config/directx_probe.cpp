@@ -1,7 +1,6 @@
 // The DirectX release label, the registry's version string and the texture-memory probe.
 #include "directx_probe.h"
 
-#include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -36,6 +35,12 @@ const D3dxLabelRow d3dx9_label_table[D3DX_LABEL_ROWS] = {
     {L"9.0c Direct3D 10+ (D3DX9_38)", 38},
     {L"9.0c Direct3D 10+ (D3DX9_39)", 39},
     {L"9.0c Direct3D 10+ (D3DX9_40)", 40},
+};
+
+const TextureProbeDevice texture_probe_devices[TEXTURE_PROBE_DEVICES] = {
+    {1, 0x40},   // HAL, hardware vertex processing
+    {1, 0x20},   // HAL, software vertex processing
+    {2, 0x20},   // reference rasteriser, software vertex processing
 };
 
 namespace {
@@ -84,8 +89,7 @@ namespace {
 void show_old_directx_box(uint32_t version) {
   wchar_t format[TEXT_CAPACITY];
   load_text(904, format, TEXT_CAPACITY);
-  snwprintf(message_buffer, TEXT_CAPACITY, format, (int)version);
-  message_buffer[TEXT_CAPACITY - 1] = 0;
+  format_text(message_buffer, TEXT_CAPACITY, format, (int)version);
   show_message_box(nullptr, message_buffer, warning_title, MB_OK);
 }
 
@@ -111,8 +115,7 @@ TextureProbe choose_directx_label(uint32_t version, uint32_t revision, int (*d3d
     return v == 8 ? TEXTURE_PROBE_D3D8 : TEXTURE_PROBE_D3D9;
   }
   wchar_t label[32];
-  snwprintf(label, 32, L"%d.%d", (int)v, (int)revision);
-  label[31] = 0;
+  format_text(label, 32, L"%d.%d", (int)v, (int)revision);
   copy_text(out, capacity, label);
   return TEXTURE_PROBE_NONE;
 }
@@ -126,8 +129,7 @@ void append_registry_version(wchar_t *text, int capacity, const wchar_t *registr
 
 int d3dx_library_present(uint32_t library) {
   wchar_t name[32];
-  snwprintf(name, 32, L"d3dx9_%d", (int)library);
-  name[31] = 0;
+  format_text(name, 32, L"d3dx9_%d", (int)library);
   HMODULE module = LoadLibraryW(name);
   if (!module) return 0;
   FreeLibrary(module);

@@ -37,6 +37,15 @@ int read_registry_version_text(HKEY root, const wchar_t *subkey, wchar_t *out, i
 int d3dx_library_present(uint32_t library);
 // Fills directx_version_text and texture_memory; shows box 904 for DirectX before 9. Returns 1.
 int probe_directx_version();
+// The devices the texture probes try on adapter 0, in this order: HAL with hardware vertex
+// processing, HAL with software vertex processing, the reference rasteriser with software.
+struct TextureProbeDevice {
+  uint32_t device_type;   // D3DDEVTYPE: 1 HAL, 2 reference
+  uint32_t behaviour;     // D3DCREATE_ flags: 0x40 hardware, 0x20 software vertex processing
+};
+enum { TEXTURE_PROBE_DEVICES = 3 };
+extern const TextureProbeDevice texture_probe_devices[TEXTURE_PROBE_DEVICES];
+
 // Available texture memory of a device on adapter 0 for the program's open window, or 0.
 uint32_t query_texture_memory_d3d8();
 uint32_t query_texture_memory_d3d9();

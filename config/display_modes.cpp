@@ -5,6 +5,7 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "files.h"
 #include "libraries.h"
 
 namespace {
@@ -75,11 +76,6 @@ void free_adapters() {
   adapter_count = 0;
 }
 
-void copy_device_text(wchar_t *out, size_t capacity, const wchar_t *text) {
-  wcsncpy(out, text, capacity - 1);
-  out[capacity - 1] = 0;
-}
-
 }  // namespace
 
 int32_t classify_aspect(uint32_t w, uint32_t h) {
@@ -122,8 +118,8 @@ int enum_display_adapters() {
     memset(&adapter, 0, sizeof adapter);
     device.DeviceName[31] = 0;
     device.DeviceString[127] = 0;
-    copy_device_text(adapter.device_name, 32, device.DeviceName);
-    copy_device_text(adapter.description, 128, device.DeviceString);
+    copy_text(adapter.device_name, 32, device.DeviceName);
+    copy_text(adapter.description, 128, device.DeviceString);
 
     for (DWORD mode_index = 0;; ++mode_index) {
       DEVMODEW mode;

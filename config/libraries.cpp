@@ -2,7 +2,6 @@
 #include "libraries.h"
 
 #include <stddef.h>
-#include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -80,9 +79,7 @@ uint32_t bind_entries(HMODULE module, const EntryName *names, int count, void *r
 // program_folder + name; 0 (and nothing loaded) when the path would not fit.
 HMODULE load_program_library(const wchar_t *name) {
   wchar_t path[TEXT_CAPACITY];
-  if (wcslen(program_folder) + wcslen(name) >= (size_t)TEXT_CAPACITY) return nullptr;
-  copy_text(path, TEXT_CAPACITY, program_folder);
-  append_text(path, TEXT_CAPACITY, name);
+  if (!join_path(path, TEXT_CAPACITY, program_folder, name)) return nullptr;
   return LoadLibraryW(path);
 }
 
@@ -96,8 +93,7 @@ void show_string_warning(UINT id) {
 void start_sound_library() {
   uint32_t missing = bind_sound_entries(sound_module, &sound_entries);
   if (missing) {
-    snwprintf(message_buffer, TEXT_CAPACITY, L"RUQ6X Entry Error!! ( %x )", missing);
-    message_buffer[TEXT_CAPACITY - 1] = 0;
+    format_text(message_buffer, TEXT_CAPACITY, L"RUQ6X Entry Error!! ( %x )", missing);
     show_warning(message_buffer);
   }
   // Entries the library lacks are skipped here and by every later caller.
@@ -107,19 +103,22 @@ void start_sound_library() {
   if (sound_entries.get_master_vol) game_settings.master_volume = (uint32_t)sound_entries.get_master_vol();
 }
 
+// The gate decides once from the library and the statuses whether the entries are bound, and
+// again, once they are and the setup library has answered, whether the engine may be used.
 void open_engine_gate() {
   EngineGateInput input = {};
   input.engine_loaded = engine_module != nullptr;
   input.dd_status = dxdiag_info.dd_status;
   input.d3d_status = dxdiag_info.d3d_status;
-  if (input.engine_loaded && status_enabled(input.dd_status) && status_enabled(input.d3d_status)) {
+  EngineGateResult result = decide_engine_gate(&input);
+  if (result.bind_entries) {
     input.entries_bound = bind_engine_entries(engine_module, &engine_entries);
     if (input.entries_bound) {
       uint32_t revision = 0;
       query_directx_setup_version(&input.directx_version, &revision);
     }
+    result = decide_engine_gate(&input);
   }
-  EngineGateResult result = decide_engine_gate(&input);
   if (result.show_engine_error) show_string_warning(906);
   engine_available = result.available;
 }
@@ -194,6 +193,7 @@ void start_engine(HWND window) {
   engine_handle = engine_entries.start(window, &no_area, 1);
   engine_info = nullptr;
   engine_info = engine_entries.get_information(engine_handle, ENGINE_INFORMATION_KIND);
+  // Without an information record the list is that of an empty mode table: one default entry.
   build_resolution_list();
 }
 

@@ -2,7 +2,6 @@
 // message pump.
 #include "main_window.h"
 #include <commctrl.h>
-#include "display_modes.h"
 #include "files.h"
 #include "libraries.h"
 #include "moxel20.h"
@@ -80,18 +79,8 @@ int create_main_window(HINSTANCE instance) {
   MOXEL_Start(instance, join_path(panel, TEXT_CAPACITY, program_folder, L"common\\play_panel.bmp")
                             ? panel
                             : nullptr);
-  start_engine();
+  start_engine(main_window);
   return 1;
-}
-
-void start_engine() {
-  if (!engine_available || !engine_entries.start || !engine_entries.get_information) return;
-  RECT area = {0, 0, 0, 0};
-  engine_handle = engine_entries.start(main_window, &area, 1);
-  engine_info = nullptr;
-  engine_info = engine_entries.get_information(engine_handle, ENGINE_INFORMATION_KIND);
-  // Without an information record the list is that of an empty mode table: one default entry.
-  build_resolution_list();
 }
 
 int show_wait_window(HINSTANCE instance) {

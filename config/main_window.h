@@ -9,9 +9,6 @@ extern wchar_t warning_title[TEXT_CAPACITY];  // string 101, caption of the warn
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 int create_main_window(HINSTANCE instance);
-// Starts the 3D engine for the main window when the 3D gate is open, keeps its information
-// record and builds the resolution list from its mode table.
-void start_engine();
 int show_wait_window(HINSTANCE instance);
 // 1 when the queue was empty, 0 when one message was handled.
 int pump_one_message();

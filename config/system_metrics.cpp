@@ -1,7 +1,6 @@
 // Screen and window metrics, monitor modes and the Windows version text, cached at start.
 #include "system_metrics.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "files.h"
@@ -68,8 +67,7 @@ uint32_t main_refresh_rate() { return monitor_table[0].mode.dmDisplayFrequency; 
 
 void format_windows_version(const WindowsVersionFields *v, wchar_t *out, int capacity) {
   wchar_t suffix[64];
-  snwprintf(suffix, 64, L" [%d.%d.%d]", (int)v->major, (int)v->minor, (int)v->build);
-  suffix[63] = 0;
+  format_text(suffix, 64, L" [%d.%d.%d]", (int)v->major, (int)v->minor, (int)v->build);
   const wchar_t *service_pack = v->service_pack ? v->service_pack : L"";
   copy_text(out, capacity, L"Windows ");
 

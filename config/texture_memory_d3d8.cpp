@@ -10,14 +10,6 @@ const UINT D3D8_SDK_VERSION = 220;
 }  // namespace
 
 uint32_t query_texture_memory_d3d8() {
-  static const struct {
-    D3DDEVTYPE type;
-    DWORD behaviour;
-  } attempts[] = {
-      {D3DDEVTYPE_HAL, D3DCREATE_HARDWARE_VERTEXPROCESSING},
-      {D3DDEVTYPE_HAL, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
-      {D3DDEVTYPE_REF, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
-  };
   HMODULE library = LoadLibraryW(L"d3d8.DLL");
   if (!library) return 0;
   uint32_t memory = 0;
@@ -35,9 +27,10 @@ uint32_t query_texture_memory_d3d8() {
     parameters.AutoDepthStencilFormat = D3DFMT_D16;
     parameters.hDeviceWindow = main_window;
     IDirect3DDevice8 *device = nullptr;
-    for (const auto &attempt : attempts) {
+    for (const TextureProbeDevice &attempt : texture_probe_devices) {
       D3DPRESENT_PARAMETERS tried = parameters;
-      if (SUCCEEDED(direct3d->CreateDevice(0, attempt.type, main_window, attempt.behaviour, &tried, &device)) &&
+      if (SUCCEEDED(direct3d->CreateDevice(0, (D3DDEVTYPE)attempt.device_type, main_window, attempt.behaviour,
+                                           &tried, &device)) &&
           device)
         break;
       device = nullptr;

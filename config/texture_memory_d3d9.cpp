@@ -9,16 +9,7 @@ typedef IDirect3D9 *(WINAPI *Direct3DCreate9Fn)(UINT sdk_version);
 const UINT D3D9_SDK_VERSION = 32;
 }  // namespace
 
-// Device types and vertex processing in the order they are tried.
 uint32_t query_texture_memory_d3d9() {
-  static const struct {
-    D3DDEVTYPE type;
-    DWORD behaviour;
-  } attempts[] = {
-      {D3DDEVTYPE_HAL, D3DCREATE_HARDWARE_VERTEXPROCESSING},
-      {D3DDEVTYPE_HAL, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
-      {D3DDEVTYPE_REF, D3DCREATE_SOFTWARE_VERTEXPROCESSING},
-  };
   HMODULE library = LoadLibraryW(L"d3d9.DLL");
   if (!library) return 0;
   uint32_t memory = 0;
@@ -31,9 +22,10 @@ uint32_t query_texture_memory_d3d9() {
     parameters.BackBufferCount = 1;
     parameters.BackBufferFormat = D3DFMT_UNKNOWN;
     IDirect3DDevice9 *device = nullptr;
-    for (const auto &attempt : attempts) {
+    for (const TextureProbeDevice &attempt : texture_probe_devices) {
       D3DPRESENT_PARAMETERS tried = parameters;
-      if (SUCCEEDED(direct3d->CreateDevice(0, attempt.type, main_window, attempt.behaviour, &tried, &device)) &&
+      if (SUCCEEDED(direct3d->CreateDevice(0, (D3DDEVTYPE)attempt.device_type, main_window, attempt.behaviour,
+                                           &tried, &device)) &&
           device)
         break;
       device = nullptr;

@@ -15,8 +15,10 @@ void build_slots(KvrnContext context, KvrnLayer object, const SlotRow* rows, siz
     for (size_t r = 0; r < count; ++r) {
         const SlotRow& row = rows[r];
         uint32_t layers = layer_count(row);
-        uint32_t bytes = row.timed ? TIMED_SLOT_HEADER_BYTES + (layers ? layers : 1) * sizeof(KvrnLayer)
-                                   : IMMEDIATE_SLOT_BYTES;
+        // Room for at least `timed` + 1 handles: routines that count their layers from `timed`
+        // then read a zero handle, never past the record, when a slot has a single layer.
+        uint32_t room = layers > row.timed + 1 ? layers : row.timed + 1;
+        uint32_t bytes = row.timed ? TIMED_SLOT_HEADER_BYTES + room * sizeof(KvrnLayer) : IMMEDIATE_SLOT_BYTES;
         ActionSlot* slot = create_action_slot(context, object, row.slot, bytes);
         if (!slot) continue;
         slot->start = row.start;

@@ -247,6 +247,23 @@ TEST_F(InstallMode, UnwritableSystemDatOffersRetryAndStillWritesKvrnIni) {
   RemoveDirectoryW((game_ + L"system.dat").c_str());
 }
 
+TEST_F(InstallMode, UnwritableKvrnIniIsReportedOnceAndRetryIsNotActedOn) {
+  DeleteFileW((game_ + L"kvrn.ini").c_str());
+  CreateDirectoryW((game_ + L"kvrn.ini").c_str(), nullptr);
+  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", L"RRR");
+  int code = run(L"/i");
+  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", nullptr);
+  RemoveDirectoryW((game_ + L"kvrn.ini").c_str());
+  ASSERT_EQ(0, code);
+  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
+  std::string boxes(log.begin(), log.end());
+  size_t first = boxes.find("kvrn.ini ]\tRETRYCANCEL\n");
+  ASSERT_NE(std::string::npos, first) << boxes;
+  EXPECT_EQ(std::string::npos, boxes.find("kvrn.ini", first + 1)) << boxes;
+  EXPECT_EQ(0u, boxes.find("Tovimark Tower3 WARNING\t")) << boxes;   // the wait window's caption
+  EXPECT_EQ(140u, read_bytes(game_ + L"system.dat").size());
+}
+
 TEST_F(InstallMode, WithoutEitherLibraryReportsBothAndStillSaves) {
   DeleteFileW((game_ + L"RUQ6X.DLL").c_str());
   DeleteFileW((game_ + L"kvrn.dll").c_str());

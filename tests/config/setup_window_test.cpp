@@ -54,6 +54,46 @@ TEST_F(SetupWindow, SettingsWindowHasA500By400ClientCentredOnTheScreen) {
   EXPECT_TRUE(IsWindow(main_window));   // closing only ends the loop
 }
 
+// The icon's size as Windows holds it.
+SIZE icon_size(HICON icon) {
+  SIZE size = {0, 0};
+  ICONINFO info;
+  if (!icon || !GetIconInfo(icon, &info)) return size;
+  BITMAP mask;
+  if (GetObjectW(info.hbmMask, sizeof mask, &mask)) {
+    size.cx = mask.bmWidth;
+    size.cy = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+  }
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return size;
+}
+
+TEST_F(SetupWindow, SetupClassTakesTheIconsOfTheProgramFolder) {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  copy_text(program_folder, TEXT_CAPACITY, current);
+  append_text(program_folder, TEXT_CAPACITY, L"\\..\\game\\");
+  ASSERT_EQ(1, show_wait_window(program_instance));
+  program_folder[0] = 0;
+  WNDCLASSEXW setup_class = {};
+  setup_class.cbSize = sizeof setup_class;
+  ASSERT_TRUE(GetClassInfoExW(program_instance, L"tovisetup", &setup_class));
+  EXPECT_EQ(0u, setup_class.style);
+  EXPECT_TRUE(setup_class.lpfnWndProc == main_window_proc);
+  EXPECT_EQ(0, setup_class.cbClsExtra);
+  EXPECT_EQ(0, setup_class.cbWndExtra);
+  EXPECT_EQ((HBRUSH)(COLOR_BTNFACE + 1), setup_class.hbrBackground);
+  EXPECT_TRUE(setup_class.hCursor != nullptr);
+  EXPECT_TRUE(setup_class.lpszMenuName == nullptr);
+  SIZE large = icon_size(setup_class.hIcon);
+  SIZE small = icon_size(setup_class.hIconSm);
+  EXPECT_EQ(32, large.cx);
+  EXPECT_EQ(32, large.cy);
+  EXPECT_EQ(16, small.cx);
+  EXPECT_EQ(16, small.cy);
+}
+
 TEST_F(SetupWindow, WaitWindowFitsItsTextAndKeepsItsCorner) {
   RECT corners[2];
   for (int language = 1; language <= 2; ++language) {

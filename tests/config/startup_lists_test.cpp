@@ -3,6 +3,9 @@
 #include <string>
 #include "config_test_support.h"
 #include "files.h"
+#include "libraries.h"
+#include "program_state.h"
+#include "settings_store.h"
 #include "startup_lists.h"
 
 namespace {
@@ -54,6 +57,43 @@ TEST(EngineTestSound, ByPackagesAndLanguage) {
   };
   for (const auto &c : cases)
     EXPECT_STREQ(c.sound, choose_engine_test_sound(c.packages, c.language, c.display_name));
+}
+
+// The lists of a start without the 3D engine: the dialog font of the interface language, the
+// first music file below the program folder, no engine test sound without packages.
+TEST(StartupLists, FontByLanguageAndFirstMusicFileOfTheProgramFolder) {
+  std::wstring game = config_test::make_scratch_folder(L"lists");
+  CreateDirectoryW((game + L"common").c_str(), nullptr);
+  CreateDirectoryW((game + L"common\\bgm").c_str(), nullptr);
+  config_test::write_text(game + L"common\\bgm\\title.wav", "x");
+  copy_text(program_folder, TEXT_CAPACITY, game.c_str());
+  engine_available = 0;
+  const struct {
+    uint32_t language;
+    BYTE charset;
+  } cases[] = {{1, DEFAULT_CHARSET}, {2, SHIFTJIS_CHARSET}};
+  for (const auto &c : cases) {
+    game_settings.language = c.language;
+    copy_text(engine_test_sound_name, TEXT_CAPACITY, L"poison");
+    load_startup_lists();
+    LOGFONTW font;
+    ASSERT_EQ((int)sizeof font, GetObjectW(dialog_font, sizeof font, &font)) << c.language;
+    EXPECT_EQ(12, font.lfHeight);
+    EXPECT_EQ(0, font.lfWidth);
+    EXPECT_EQ(FW_NORMAL, font.lfWeight);
+    EXPECT_EQ(c.charset, font.lfCharSet) << c.language;
+    EXPECT_EQ(PROOF_QUALITY, font.lfQuality);
+    EXPECT_EQ(FIXED_PITCH | FF_MODERN, font.lfPitchAndFamily);
+    EXPECT_STREQ(L"ＭＳ ゴシック", font.lfFaceName);
+    EXPECT_STREQ(L"title.wav", first_bgm_name);
+    EXPECT_STREQ(L"", engine_test_sound_name);
+    EXPECT_GE(resolution_count, 1u);   // from the display adapters, at least the default entry
+    free_startup_lists();
+    EXPECT_TRUE(dialog_font == nullptr && resolution_list == nullptr);
+  }
+  game_settings.language = 0;
+  program_folder[0] = 0;
+  config_test::remove_tree(game);
 }
 
 }  // namespace

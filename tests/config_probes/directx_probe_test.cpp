@@ -81,14 +81,6 @@ TEST(DirectXLabel, D3dxLibrariesAreAskedNewestFirstAndOnlyFor90c) {
   EXPECT_TRUE(d3dx_asked.empty());
 }
 
-TEST(DirectXLabel, LabelTableRowsNameTheirLibraries) {
-  EXPECT_EQ(23u, d3dx9_label_table[0].library);
-  for (uint32_t row = 1; row < D3DX_LABEL_ROWS; ++row) {
-    EXPECT_EQ(row + 23, d3dx9_label_table[row].library);
-  }
-  EXPECT_STREQ(L"9.0c Direct3D 10+ (D3DX9_33)", d3dx9_label_table[10].label);
-}
-
 TEST(DirectXText, RegistryVersionIsAppendedInBrackets) {
   wchar_t text[DIRECTX_TEXT_CAPACITY] = L"9.0c Direct3D 10+ (D3DX9_33)";
   append_registry_version(text, DIRECTX_TEXT_CAPACITY, L"4.09.00.0904");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aircraft_type.h"
+#include "lights.h"
 #include "plugin_fixture.h"
 #include "slot_builder.h"
 
@@ -53,14 +54,16 @@ void allocate_spool(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 void count_reset(KvrnContext, KvrnLayer) { ++resets; }
 
 const wchar_t* const two_layers[] = {L"first", L"second", nullptr};
+const wchar_t* const one_layer[] = {L"lamp", nullptr};
 
-enum { ONE_SHOT = 5, LOOP = 6, NO_CLOCK = 7 };
+enum { ONE_SHOT = 5, LOOP = 6, NO_CLOCK = 7, ONE_LAMP = 9 };
 const SlotRow test_rows[] = {
     {2, start_posting, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
     {3, start_without_clock, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
     {ONE_SHOT, start_clock, record_update, 1, 1000, 0, nullptr, two_layers, 0},
     {LOOP, start_clock, record_update, 1, 1000, 1, nullptr, nullptr, 0},
     {NO_CLOCK, start_without_clock, record_update, 1, 1000, 0, nullptr, nullptr, OWN_ROOT_LAYER},
+    {ONE_LAMP, nav_lights_set, nullptr, 1, 0, 0, nullptr, one_layer, 0},
     {ENGINE_SLOT, start_clock, nullptr, 1, 20000, 1, allocate_spool, nullptr, 0},
 };
 
@@ -98,6 +101,17 @@ TEST_F(ActionMachinery, CreateBuildsTheTableResetsAndJumpsToTheEnd) {
 
     send(KVRN_CMD_RESET);
     EXPECT_EQ(resets, 2) << "command 0 runs the reset";
+}
+
+// A routine that counts its layers from `timed` (one less than the layers, but at least 1)
+// finds a zero handle after a single layer, not whatever lies past the record.
+TEST_F(ActionMachinery, SingleLayerSlotHasRoomForTheLayerCountItsTimedImplies) {
+    uint32_t mark = log_mark();
+    start(ONE_LAMP, 1);
+    std::vector<KvrnCall> switches = calls_since(mark, KVRN_CALL_SWITCH_LAYER);
+    ASSERT_EQ(switches.size(), 2u);
+    EXPECT_EQ(switches[0].layer, handle(L"lamp"));
+    EXPECT_EQ(switches[1].layer, 0u);
 }
 
 TEST_F(ActionMachinery, StartResetsTheClockAndUpdatesOnce) {
