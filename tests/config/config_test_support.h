@@ -17,8 +17,15 @@ bool write_text(const std::wstring &path, const char *text);
 std::vector<uint8_t> read_bytes(const std::wstring &path);
 bool file_exists(const std::wstring &path);
 
-// Runs program with arguments in folder; returns its exit code, or -1 when it did not start
-// or did not end within timeout_ms (then it is ended).
+// Starts program with arguments in folder; false when it did not start.
+bool start_program(const std::wstring &program, const std::wstring &arguments,
+                   const std::wstring &folder, PROCESS_INFORMATION *process);
+
+// Waits for a started program; returns its exit code, or -1 when it did not end within
+// timeout_ms (then it is ended).
+int finish_program(PROCESS_INFORMATION *process, DWORD timeout_ms);
+
+// Both: the exit code, or -1 when it did not start or did not end in time.
 int run_program(const std::wstring &program, const std::wstring &arguments,
                 const std::wstring &folder, DWORD timeout_ms);
 

@@ -88,16 +88,8 @@ class SingleInstance : public ::testing::Test {
 
   // Starts the program; in normal mode closes its window once it appears. Exit code or -1.
   int run(const wchar_t *arguments, bool expect_window) {
-    std::wstring program = game_ + L"TOVICONFIG.exe";
-    std::wstring line = L"\"" + program + L"\" " + arguments;
-    std::vector<wchar_t> text(line.begin(), line.end());
-    text.push_back(0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        game_.c_str(), &startup, &process))
-      return -1;
+    PROCESS_INFORMATION process;
+    if (!config_test::start_program(game_ + L"TOVICONFIG.exe", arguments, game_, &process)) return -1;
     window_seen_ = false;
     if (expect_window) {
       for (DWORD waited = 0; waited < RUN_LIMIT_MS; waited += 50) {
@@ -112,14 +104,7 @@ class SingleInstance : public ::testing::Test {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
       }
     }
-    DWORD code = (DWORD)-1;
-    if (WaitForSingleObject(process.hProcess, RUN_LIMIT_MS) == WAIT_OBJECT_0)
-      GetExitCodeProcess(process.hProcess, &code);
-    else
-      TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return (int)code;
+    return config_test::finish_program(&process, RUN_LIMIT_MS);
   }
 
   std::wstring game_;

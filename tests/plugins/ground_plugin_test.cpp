@@ -11,19 +11,7 @@
 namespace {
 int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
-class GroundPlugin : public PluginFixture {
-protected:
-    KvrnLayer add_object(const wchar_t* dll, const wchar_t* name) {
-        KvrnActionInterface object_entry = kvrn_host_load_plugin(dll);
-        EXPECT_NE(object_entry, nullptr) << "cannot load " << dll;
-        return kvrn_host_create_object(name, object_entry);
-    }
-    KvrnLayerState state_of(KvrnLayer layer) {
-        KvrnLayerState s{};
-        kvrn_host_layer_state(layer, &s);
-        return s;
-    }
-};
+using GroundPlugin = PluginFixture;
 
 TEST_F(GroundPlugin, TaxiSlotCarriesTheTypesNumbers) {
     struct Case {
@@ -68,7 +56,7 @@ TEST_F(GroundPlugin, TaxiStepTurnsTheNoseWheelAndRollsTheTyres) {
 TEST_F(GroundPlugin, Acplug08IsPushedBackOnItsOwnWheelbase) {
     load(L"acplug08.dll");
     ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
-    KvrnLayer tug = add_object(L"tow_vehicle.dll", L"atl");
+    KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
     kvrn_host_add_layer(tug, L"atl_all");
     KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
     EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
@@ -77,7 +65,7 @@ TEST_F(GroundPlugin, Acplug08IsPushedBackOnItsOwnWheelbase) {
     int ticks = 0;
     for (; slot(41)->running && ticks < 6000; ++ticks) {
         tick(100);
-        KvrnLayerState a = root_layer(), b = state_of(bar);
+        KvrnLayerState a = root_layer(), b = layer_state_of(bar);
         float h = (a.rotation.y + 180.0f) * 3.14159265f / 180.0f;
         float nx = a.translation.x + sinf(h) * 15.0f, nz = a.translation.z + cosf(h) * 15.0f;
         worst = fmaxf(worst, hypotf(nx - b.translation.x, nz - b.translation.z));
@@ -92,7 +80,7 @@ TEST_F(GroundPlugin, ScriptedLandingToAStandstill) {
     load(L"acplug03.dll");
     ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     slip_clear();
-    KvrnLayer slip = add_object(L"slip.dll", L"Slip");
+    KvrnLayer slip = add_scene_object(L"slip.dll", L"Slip");
     KvrnLayer path = kvrn_host_add_layer(0, L"approach");
 
     EXPECT_EQ(start(42, 1, static_cast<int32_t>(path), 1200.0f), -1);
@@ -117,7 +105,7 @@ TEST_F(GroundPlugin, ScriptedLandingToAStandstill) {
     EXPECT_FALSE(slot(42)->running) << "the run stops at speed 0";
     EXPECT_NEAR(highest_pitch, 4.0f, 1e-3) << "the flare raises the nose to 4 at the touchdown point";
     EXPECT_TRUE(spoilers_seen) << "roll-out deploys the spoilers";
-    KvrnLayerState end = state_of(path);
+    KvrnLayerState end = layer_state_of(path);
     EXPECT_EQ(end.translation.y, 0.0f);
     EXPECT_LT(end.translation.z, -300.0f);
 

@@ -40,10 +40,10 @@ class PluginRobustness : public PluginFixture, public ::testing::WithParamInterf
 TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
     load(GetParam());
     // The scene objects that aircraft drive: a tug for towed pushbacks, and "Slip".
-    KvrnLayer tug = kvrn_host_create_object(L"atl", kvrn_host_load_plugin(L"tow_vehicle.dll"));
+    KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
     kvrn_host_add_layer(tug, L"atl_all");
     kvrn_host_add_layer(tug, L"tbr_L");
-    kvrn_host_create_object(L"Slip", kvrn_host_load_plugin(L"slip.dll"));
+    add_scene_object(L"slip.dll", L"Slip");
     kvrn_host_log_enable(0);
     alignas(16) unsigned char caller_record[256];
     Random random{0x5eed1234u};

@@ -13,20 +13,10 @@ protected:
         kvrn_host_reset();
         slip_clear();
     }
-    KvrnLayer add_object(const wchar_t* dll, const wchar_t* name) {
-        KvrnActionInterface entry = kvrn_host_load_plugin(dll);
-        EXPECT_NE(entry, nullptr) << "cannot load " << dll;
-        return kvrn_host_create_object(name, entry);
-    }
-    KvrnLayerState state_of(KvrnLayer layer) {
-        KvrnLayerState s{};
-        kvrn_host_layer_state(layer, &s);
-        return s;
-    }
 };
 
 TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
-    KvrnLayer tug = add_object(L"tow_vehicle.dll", L"atm");
+    KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atm");
     KvrnLayer body = kvrn_host_add_layer(tug, L"atm_all");
     PathState copy;
     memset(&copy, 0, sizeof copy);
@@ -37,13 +27,13 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
     int32_t argument = path_state_argument(&copy);
 
     EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 0, 0, 0), 1u) << "a step of no time";
-    EXPECT_EQ(state_of(body).moves, 0u);
+    EXPECT_EQ(layer_state_of(body).moves, 0u);
 
     EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 1000, 0, 0), 1u);
     EXPECT_NEAR(copy.position.x, 2.5f, 1e-3);
     EXPECT_NEAR(copy.position.z, 0.0f, 1e-3);
     EXPECT_NEAR(copy.rotation.y, 90.0f, 1e-3);
-    KvrnLayerState moved = state_of(body);
+    KvrnLayerState moved = layer_state_of(body);
     EXPECT_EQ(moved.translation.x, copy.position.x) << "the copy's layer shows the new position";
     EXPECT_NEAR(moved.rotation.y, -90.0f, 1e-3) << "the model faces heading - 180";
 
@@ -52,7 +42,7 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
     PathState before = copy;
     EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 100, 0, 0), 0u);
     EXPECT_EQ(copy.position.x, before.position.x);
-    EXPECT_EQ(state_of(body).moves, moved.moves);
+    EXPECT_EQ(layer_state_of(body).moves, moved.moves);
 
     EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, 0, 100, 0, 0), 0u) << "no state: nothing to drive";
     EXPECT_EQ(kvrn_host_send(tug, 2, argument, 100, 0, 0), 0u) << "other commands do nothing";
@@ -60,7 +50,7 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
 }
 
 TEST_F(StandIns, SlipKeepsEveryStartItIsSent) {
-    KvrnLayer slip = add_object(L"slip.dll", L"Slip");
+    KvrnLayer slip = add_scene_object(L"slip.dll", L"Slip");
     KvrnVector where = {1, 0, -20, 0};
     kvrn_host_send(slip, 2, 0x1234, static_cast<int32_t>(reinterpret_cast<uintptr_t>(&where)), 180.0f, 150.0f);
     where.z = -99;  // read at the time of the call, not later

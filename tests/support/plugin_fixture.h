@@ -26,6 +26,19 @@ inline std::ostream& operator<<(std::ostream& out, const Post& p) {
                << ")";
 }
 
+// Another object of the scene (a tug, "Slip"), driven by its own plug-in DLL.
+inline KvrnLayer add_scene_object(const wchar_t* dll, const wchar_t* name) {
+    KvrnActionInterface object_entry = kvrn_host_load_plugin(dll);
+    EXPECT_NE(object_entry, nullptr) << "cannot load " << dll;
+    return kvrn_host_create_object(name, object_entry);
+}
+
+inline KvrnLayerState layer_state_of(KvrnLayer layer) {
+    KvrnLayerState state{};
+    kvrn_host_layer_state(layer, &state);
+    return state;
+}
+
 class PluginFixture : public ::testing::Test {
 protected:
     KvrnActionInterface entry = nullptr;
