@@ -1,8 +1,7 @@
 // Texture memory as a Direct3D 8 device on adapter 0 reports it.
 #include <d3d8.h>
 
-#include "directx_probe.h"
-#include "main_window.h"
+#include "texture_probe_device.h"
 
 namespace {
 typedef IDirect3D8 *(WINAPI *Direct3DCreate8Fn)(UINT sdk_version);
@@ -26,19 +25,7 @@ uint32_t query_texture_memory_d3d8() {
     parameters.EnableAutoDepthStencil = TRUE;
     parameters.AutoDepthStencilFormat = D3DFMT_D16;
     parameters.hDeviceWindow = main_window;
-    IDirect3DDevice8 *device = nullptr;
-    for (const TextureProbeDevice &attempt : texture_probe_devices) {
-      D3DPRESENT_PARAMETERS tried = parameters;
-      if (SUCCEEDED(direct3d->CreateDevice(0, (D3DDEVTYPE)attempt.device_type, main_window, attempt.behaviour,
-                                           &tried, &device)) &&
-          device)
-        break;
-      device = nullptr;
-    }
-    if (device) {
-      memory = device->GetAvailableTextureMem();
-      device->Release();
-    }
+    memory = measure_texture_memory<IDirect3D8, IDirect3DDevice8, D3DDEVTYPE>(direct3d, parameters);
     direct3d->Release();   // released before the library goes away
   }
   FreeLibrary(library);
