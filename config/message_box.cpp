@@ -85,9 +85,11 @@ int logged_message_box(const wchar_t *log_path, const wchar_t *text, const wchar
 
 }  // namespace
 
+MessageBoxRoutine message_box_routine = MessageBoxW;
+
 int show_message_box(HWND owner, const wchar_t *text, const wchar_t *caption, UINT type) {
   wchar_t log_path[MAX_PATH];
   DWORD length = GetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", log_path, MAX_PATH);
   if (length > 0 && length < MAX_PATH) return logged_message_box(log_path, text, caption, type);
-  return MessageBoxW(owner, text, caption, type);
+  return message_box_routine(owner, text, caption, type);
 }
