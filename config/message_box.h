@@ -1,7 +1,4 @@
-// The program's one message-box routine. When TOVI_MESSAGE_LOG names a file, the box is not
-// shown: its caption, text and buttons are appended to that file, and the answer is taken in
-// turn from the letters of TOVI_MESSAGE_ANSWERS (R retry, C cancel, O ok), else the box's
-// Cancel (or OK when it has none).
+// The program's one message-box routine: every box it shows goes through message_box_routine.
 #pragma once
 #include <windows.h>
 

@@ -70,35 +70,17 @@ bool file_exists(const std::wstring &path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool start_program(const std::wstring &program, const std::wstring &arguments,
-                   const std::wstring &folder, PROCESS_INFORMATION *process) {
-  std::wstring command = L"\"" + program + L"\"";
-  if (!arguments.empty()) command += L" " + arguments;
-  std::vector<wchar_t> line(command.begin(), command.end());
-  line.push_back(0);
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  *process = {};
-  return CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, process) != 0;
-}
-
-int finish_program(PROCESS_INFORMATION *process, DWORD timeout_ms) {
-  DWORD code = (DWORD)-1;
-  if (WaitForSingleObject(process->hProcess, timeout_ms) == WAIT_OBJECT_0)
-    GetExitCodeProcess(process->hProcess, &code);
-  else
-    TerminateProcess(process->hProcess, 99);
-  CloseHandle(process->hThread);
-  CloseHandle(process->hProcess);
-  return (int)code;
+int run_answering_boxes(const std::wstring &program, const std::wstring &arguments,
+                        const std::wstring &folder, const char *script, DWORD timeout_ms,
+                        std::vector<driver::SeenBox> *seen) {
+  driver::DrivenProgram run;
+  if (!driver::start_program(&run, program, arguments, folder)) return -1;
+  return driver::finish_answering_boxes(&run, script, timeout_ms, seen);
 }
 
 int run_program(const std::wstring &program, const std::wstring &arguments,
                 const std::wstring &folder, DWORD timeout_ms) {
-  PROCESS_INFORMATION process;
-  if (!start_program(program, arguments, folder, &process)) return -1;
-  return finish_program(&process, timeout_ms);
+  return run_answering_boxes(program, arguments, folder, "", timeout_ms, nullptr);
 }
 
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {

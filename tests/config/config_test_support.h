@@ -1,10 +1,11 @@
 // Helpers of the configuration program's tests: scratch folders, whole-file reads and
-// writes, and runs of a program with a time limit.
+// writes, and runs of a program with a time limit whose message boxes are answered.
 #pragma once
 #include <windows.h>
 #include <stdint.h>
 #include <string>
 #include <vector>
+#include "box_driver.h"
 
 namespace config_test {
 
@@ -17,15 +18,14 @@ bool write_text(const std::wstring &path, const char *text);
 std::vector<uint8_t> read_bytes(const std::wstring &path);
 bool file_exists(const std::wstring &path);
 
-// Starts program with arguments in folder; false when it did not start.
-bool start_program(const std::wstring &program, const std::wstring &arguments,
-                   const std::wstring &folder, PROCESS_INFORMATION *process);
-
-// Waits for a started program; returns its exit code, or -1 when it did not end within
-// timeout_ms (then it is ended).
-int finish_program(PROCESS_INFORMATION *process, DWORD timeout_ms);
-
-// Both: the exit code, or -1 when it did not start or did not end in time.
+// Runs program with arguments in folder to its end, answering each message box it shows in
+// turn from script (letters of box_driver.h; boxes beyond it get Cancel or OK) and appending the
+// boxes to seen when not nullptr. The exit code, or -1 when it did not start or did not end
+// within timeout_ms (then it is ended).
+int run_answering_boxes(const std::wstring &program, const std::wstring &arguments,
+                        const std::wstring &folder, const char *script, DWORD timeout_ms,
+                        std::vector<driver::SeenBox> *seen);
+// The same for a run whose boxes do not matter.
 int run_program(const std::wstring &program, const std::wstring &arguments,
                 const std::wstring &folder, DWORD timeout_ms);
 

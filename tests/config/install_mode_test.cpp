@@ -85,26 +85,33 @@ class InstallMode : public ::testing::Test {
     ASSERT_TRUE(config_test::file_exists(game_ + L"TOVICONFIG.exe"));
     write_text(game_ + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
     write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=0\r\n");
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", (game_ + L"boxes.log").c_str());
     SetEnvironmentVariableW(L"RUQ6X_CAPS", L"2");
     SetEnvironmentVariableW(L"RUQ6X_MASTER_VOLUME", L"55");
     refresh_ = expected_refresh_default();
   }
   void TearDown() override {
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
     SetEnvironmentVariableW(L"RUQ6X_CAPS", nullptr);
     SetEnvironmentVariableW(L"RUQ6X_MASTER_VOLUME", nullptr);
     config_test::remove_tree(game_);
   }
-  int run(const wchar_t *arguments) {
-    return config_test::run_program(game_ + L"TOVICONFIG.exe", arguments, game_, RUN_LIMIT_MS);
+  // Runs the program, answering its boxes from the script; the boxes shown go to boxes_.
+  int run(const wchar_t *arguments, const char *answers = "") {
+    boxes_.clear();
+    return config_test::run_answering_boxes(game_ + L"TOVICONFIG.exe", arguments, game_, answers,
+                                            RUN_LIMIT_MS, &boxes_);
   }
+  std::string boxes_shown() const { return ::testing::PrintToString(boxes_); }
   int mipmap(const std::wstring &ini) {
     return (int)GetPrivateProfileIntW(L"VIDEO", L"mipmap", -99, ini.c_str());
   }
   std::wstring game_;
   uint32_t refresh_ = 0;
+  std::vector<driver::SeenBox> boxes_;
 };
+
+bool ends_with(const std::string &text, const std::string &tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
 
 TEST_F(InstallMode, WithoutSystemDatWritesTheDefaults) {
   ASSERT_EQ(0, run(L"/i"));
@@ -233,16 +240,19 @@ TEST_F(InstallMode, UnwritableSystemDatOffersRetryAndStillWritesKvrnIni) {
   // A folder in the place of system.dat can be neither read nor replaced.
   CreateDirectoryW((game_ + L"system.dat").c_str(), nullptr);
   write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=1\r\n");
-  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", L"RC");
-  int code = run(L"/i");
-  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", nullptr);
-  ASSERT_EQ(0, code);
-  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
-  std::string boxes(log.begin(), log.end());
-  size_t first = boxes.find("system.dat ]\tRETRYCANCEL\n");
-  ASSERT_NE(std::string::npos, first) << boxes;
-  EXPECT_NE(std::string::npos, boxes.find("system.dat ]\tRETRYCANCEL\n", first + 1)) << boxes;
-  EXPECT_NE(std::string::npos, boxes.find("Program Bug ( code = 5 )")) << boxes;
+  int code = run(L"/i", "RC");
+  ASSERT_EQ(0, code) << boxes_shown();
+  // Retry brings the same box again; Cancel gives up.
+  int file_boxes = 0;
+  bool program_bug = false;
+  for (const driver::SeenBox &box : boxes_) {
+    if (!ends_with(box.text, "system.dat ]")) continue;
+    ++file_boxes;
+    EXPECT_EQ("RC", box.buttons);
+    program_bug |= box.text.find("Program Bug ( code = 5 )") != std::string::npos;
+  }
+  EXPECT_EQ(2, file_boxes) << boxes_shown();
+  EXPECT_TRUE(program_bug) << boxes_shown();
   EXPECT_EQ(1, mipmap(game_ + L"kvrn.ini"));
   RemoveDirectoryW((game_ + L"system.dat").c_str());
 }
@@ -250,29 +260,24 @@ TEST_F(InstallMode, UnwritableSystemDatOffersRetryAndStillWritesKvrnIni) {
 TEST_F(InstallMode, UnwritableKvrnIniIsReportedOnceAndRetryIsNotActedOn) {
   DeleteFileW((game_ + L"kvrn.ini").c_str());
   CreateDirectoryW((game_ + L"kvrn.ini").c_str(), nullptr);
-  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", L"RRR");
-  int code = run(L"/i");
-  SetEnvironmentVariableW(L"TOVI_MESSAGE_ANSWERS", nullptr);
+  int code = run(L"/i", "RRR");
   RemoveDirectoryW((game_ + L"kvrn.ini").c_str());
-  ASSERT_EQ(0, code);
-  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
-  std::string boxes(log.begin(), log.end());
-  size_t first = boxes.find("kvrn.ini ]\tRETRYCANCEL\n");
-  ASSERT_NE(std::string::npos, first) << boxes;
-  EXPECT_EQ(std::string::npos, boxes.find("kvrn.ini", first + 1)) << boxes;
-  EXPECT_EQ(0u, boxes.find("Tovimark Tower3 WARNING\t")) << boxes;   // the wait window's caption
+  ASSERT_EQ(0, code) << boxes_shown();
+  ASSERT_EQ(1u, boxes_.size()) << boxes_shown();
+  EXPECT_EQ("Tovimark Tower3 WARNING", boxes_[0].caption);   // the wait window's caption
+  EXPECT_TRUE(ends_with(boxes_[0].text, "kvrn.ini ]")) << boxes_shown();
+  EXPECT_EQ("RC", boxes_[0].buttons);
   EXPECT_EQ(140u, read_bytes(game_ + L"system.dat").size());
 }
 
 TEST_F(InstallMode, WithoutEitherLibraryReportsBothAndStillSaves) {
   DeleteFileW((game_ + L"RUQ6X.DLL").c_str());
   DeleteFileW((game_ + L"kvrn.dll").c_str());
-  ASSERT_EQ(0, run(L"/i"));
-  std::vector<uint8_t> log = read_bytes(game_ + L"boxes.log");
-  std::string boxes(log.begin(), log.end());
+  ASSERT_EQ(0, run(L"/i")) << boxes_shown();
   // No window exists yet: the boxes have an empty caption.
-  EXPECT_EQ(0u, boxes.find("\tSound device error.(RUQ) \tOK\n\t3D Device error.(KVRN)\tOK\n"))
-      << boxes;
+  const std::vector<driver::SeenBox> expected = {{"", "Sound device error.(RUQ) ", "O"},
+                                                 {"", "3D Device error.(KVRN)", "O"}};
+  EXPECT_EQ(expected, boxes_);
   uint32_t f[27];
   fresh_install_fields(f, refresh_);
   EXPECT_BYTES(settings_image(f), read_bytes(game_ + L"system.dat"));

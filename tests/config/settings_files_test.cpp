@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 #include <string>
+#include "box_recorder.h"
 #include "config_test_support.h"
 #include "files.h"
 #include "main_window.h"
@@ -18,14 +19,13 @@ class SettingsFiles : public ::testing::Test {
     set_string_offset(1);
     folder_ = config_test::make_scratch_folder(L"settings_files");
     copy_text(program_folder, TEXT_CAPACITY, folder_.c_str());
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", (folder_ + L"boxes.log").c_str());
   }
   void TearDown() override {
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
     config_test::remove_tree(folder_);
     program_folder[0] = 0;
   }
   std::wstring folder_;
+  BoxRecorder boxes_;
 };
 
 TEST_F(SettingsFiles, SaveThenLoadGivesTheSameRecord) {
@@ -44,7 +44,7 @@ TEST_F(SettingsFiles, SaveThenLoadGivesTheSameRecord) {
   EXPECT_EQ(0, memcmp(values, &game_settings, sizeof values));
   EXPECT_EQ(1, mipmap_value);
   EXPECT_STREQ(L"", user_data_folder);
-  EXPECT_FALSE(config_test::file_exists(folder_ + L"boxes.log"));
+  EXPECT_TRUE(boxes_.boxes.empty()) << ::testing::PrintToString(boxes_.boxes);
 }
 
 TEST_F(SettingsFiles, MissingFilesLoadAsZero) {
@@ -68,7 +68,7 @@ TEST_F(SettingsFiles, ProgramFolderTooLongForAPathTouchesNoFile) {
   EXPECT_EQ(0, mipmap_value);
   EXPECT_EQ(2u, read_language_setting());
   save_settings();   // nothing to write to: no crash, no box
-  EXPECT_FALSE(config_test::file_exists(folder_ + L"boxes.log"));
+  EXPECT_TRUE(boxes_.boxes.empty()) << ::testing::PrintToString(boxes_.boxes);
 }
 
 }  // namespace

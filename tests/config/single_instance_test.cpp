@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "config_test_support.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -15,38 +16,16 @@ std::wstring here(const wchar_t *below) {
   return std::wstring(current) + below;
 }
 
-// Polls for a top-level window of the class until the time limit.
-HWND wait_for_window(const wchar_t *window_class, DWORD limit_ms) {
-  for (DWORD waited = 0; waited < limit_ms; waited += 50) {
-    HWND window = FindWindowW(window_class, nullptr);
-    if (window) return window;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
 // The stand-in menu program, counting notices into a file.
 class MenuWindow {
  public:
   explicit MenuWindow(const std::wstring &count_file) : count_file_(count_file) {
-    std::wstring program = here(L"\\tovimenu.exe");
-    std::wstring line = L"\"" + program + L"\" " + count_file;
-    std::vector<wchar_t> text(line.begin(), line.end());
-    text.push_back(0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process_) != 0;
-    window_ = started_ ? wait_for_window(L"tovimenu", 20000) : nullptr;
+    if (driver::start_program(&program_, here(L"\\tovimenu.exe"), count_file, L""))
+      window_ = driver::wait_for_window(program_, L"tovimenu");
   }
   ~MenuWindow() {
-    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (started_) {
-      if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(process_.hProcess, 1);
-      CloseHandle(process_.hThread);
-      CloseHandle(process_.hProcess);
-    }
+    if (window_) driver::close_window(window_);
+    driver::finish_program(&program_, 10000);
   }
   bool ready() const { return window_ != nullptr; }
   // The notices counted, polled until it reaches the expected number or a time limit passes
@@ -64,8 +43,7 @@ class MenuWindow {
 
  private:
   std::wstring count_file_;
-  PROCESS_INFORMATION process_ = {};
-  bool started_ = false;
+  driver::DrivenProgram program_;
   HWND window_ = nullptr;
 };
 
@@ -79,32 +57,17 @@ class SingleInstance : public ::testing::Test {
                               L"kvrn.ini"};
     for (const wchar_t *part : parts)
       CopyFileW((source + part).c_str(), (game_ + part).c_str(), FALSE);
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", (game_ + L"boxes.log").c_str());
   }
-  void TearDown() override {
-    SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
-    config_test::remove_tree(game_);
-  }
+  void TearDown() override { config_test::remove_tree(game_); }
 
   // Starts the program; in normal mode closes its window once it appears. Exit code or -1.
   int run(const wchar_t *arguments, bool expect_window) {
-    PROCESS_INFORMATION process;
-    if (!config_test::start_program(game_ + L"TOVICONFIG.exe", arguments, game_, &process)) return -1;
-    window_seen_ = false;
-    if (expect_window) {
-      for (DWORD waited = 0; waited < RUN_LIMIT_MS; waited += 50) {
-        HWND window = FindWindowW(L"tovisetup", nullptr);
-        DWORD owner = 0;
-        if (window) GetWindowThreadProcessId(window, &owner);
-        if (window && owner == process.dwProcessId) {
-          window_seen_ = true;
-          PostMessageW(window, WM_CLOSE, 0, 0);
-          break;
-        }
-        if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-      }
-    }
-    return config_test::finish_program(&process, RUN_LIMIT_MS);
+    driver::DrivenProgram program;
+    if (!driver::start_program(&program, game_ + L"TOVICONFIG.exe", arguments, game_)) return -1;
+    HWND window = expect_window ? driver::wait_for_window(program, L"tovisetup", RUN_LIMIT_MS) : nullptr;
+    window_seen_ = window != nullptr;
+    if (window) driver::close_window(window);
+    return driver::finish_answering_boxes(&program, "", RUN_LIMIT_MS, nullptr);
   }
 
   std::wstring game_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config_test_support.h"
+#include "box_recorder.h"
 #include "directx_probe.h"
 #include "files.h"
 #include "main_window.h"
@@ -167,8 +167,7 @@ TEST_F(RegistryVersion, MissingKeyAppendsNothing) {
 
 // The probe on this system: the setup library answers from the installed version.
 TEST(DirectXProbe, RunningSystemGetsItsReleaseLabelAndRegistryVersion) {
-  std::wstring folder = config_test::make_scratch_folder(L"dxprobe");
-  probe_test::set_environment(L"TOVI_MESSAGE_LOG", (folder + L"boxes.log").c_str());
+  BoxRecorder boxes;
   uint32_t version = 0, revision = 0;
   ASSERT_EQ(1, query_directx_setup_version(&version, &revision));
   wchar_t expected[DIRECTX_TEXT_CAPACITY];
@@ -180,10 +179,8 @@ TEST(DirectXProbe, RunningSystemGetsItsReleaseLabelAndRegistryVersion) {
   EXPECT_EQ(1, probe_directx_version());
   EXPECT_STREQ(expected, directx_version_text);
   if ((version & 0xFFFF) >= 9) {
-    EXPECT_TRUE(probe_test::read_lines(folder + L"boxes.log").empty());
+    EXPECT_TRUE(boxes.boxes.empty()) << ::testing::PrintToString(boxes.boxes);
   }
-  probe_test::set_environment(L"TOVI_MESSAGE_LOG", nullptr);
-  config_test::remove_tree(folder);
 }
 
 }  // namespace

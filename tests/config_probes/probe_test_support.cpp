@@ -39,17 +39,6 @@ std::string narrow(const std::wstring &text) {
   return std::string(buffer, length > 0 ? (size_t)length : 0);
 }
 
-std::string log_field(const std::string &line, int field) {
-  size_t start = 0;
-  for (int i = 0; i < field; ++i) {
-    start = line.find('\t', start);
-    if (start == std::string::npos) return "";
-    ++start;
-  }
-  size_t end = line.find('\t', start);
-  return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
 std::vector<uint8_t> wave_file(uint32_t samples) {
   std::vector<uint8_t> bytes;
   auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) bytes.push_back((uint8_t)(v >> (8 * i))); };

@@ -18,8 +18,6 @@ void set_environment(const wchar_t *name, const wchar_t *value);
 // A UTF-8 text file as lines (without line ends); empty when the file is missing.
 std::vector<std::string> read_lines(const std::wstring &path);
 std::string narrow(const std::wstring &text);
-// One tab-separated field of a message-log line (0 caption, 1 text, 2 buttons).
-std::string log_field(const std::string &line, int field);
 // A PCM wave file: 8-bit mono at 8000 Hz with the given number of samples.
 std::vector<uint8_t> wave_file(uint32_t samples);
 

@@ -21,18 +21,19 @@ class ProgramStartup : public ::testing::Test {
     config_test::write_text(folder + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
     for (const wchar_t *name : {L"TOVICONFIG.exe", L"tarvelo.dll", L"moxel20.dll"})
       ASSERT_TRUE(copy_built_file(name, folder, name)) << probe_test::narrow(name);
-    probe_test::set_environment(L"TOVI_MESSAGE_LOG", (folder + L"boxes.log").c_str());
   }
-  void TearDown() override {
-    probe_test::set_environment(L"TOVI_MESSAGE_LOG", nullptr);
-    config_test::remove_tree(folder);
-  }
+  void TearDown() override { config_test::remove_tree(folder); }
 
+  // The texts of the boxes that a run in install mode shows, each answered with OK.
   std::vector<std::string> run_install() {
-    EXPECT_EQ(0, config_test::run_program(folder + L"TOVICONFIG.exe", L"/i", folder, 60000));
+    std::vector<driver::SeenBox> boxes;
+    EXPECT_EQ(0, config_test::run_answering_boxes(folder + L"TOVICONFIG.exe", L"/i", folder, "",
+                                                  60000, &boxes));
     std::vector<std::string> texts;
-    for (const std::string &line : probe_test::read_lines(folder + L"boxes.log"))
-      texts.push_back(probe_test::log_field(line, 1));
+    for (const driver::SeenBox &box : boxes) {
+      EXPECT_EQ("O", box.buttons) << box;
+      texts.push_back(box.text);
+    }
     return texts;
   }
 };

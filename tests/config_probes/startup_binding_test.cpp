@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "box_recorder.h"
 #include "config_test_support.h"
 #include "display_modes.h"
 #include "dxdiag_info.h"
@@ -26,13 +27,13 @@ using probe_test::set_environment;
 class StartupBinding : public ::testing::Test {
  protected:
   std::wstring folder;
+  BoxRecorder boxes;
 
   void SetUp() override {
     folder = config_test::make_scratch_folder(L"binding");
     config_test::write_text(folder + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
     copy_text(program_folder, TEXT_CAPACITY, folder.c_str());
     program_instance = GetModuleHandleW(nullptr);
-    set_environment(L"TOVI_MESSAGE_LOG", (folder + L"boxes.log").c_str());
     set_environment(L"RUQ6X_LOG", (folder + L"ruq6x.log").c_str());
     set_environment(L"KVRN_CONFIG_LOG", (folder + L"kvrn.log").c_str());
     set_environment(L"RUQ6X_CAPS", nullptr);
@@ -45,7 +46,7 @@ class StartupBinding : public ::testing::Test {
 
   void TearDown() override {
     shutdown_libraries();
-    for (const wchar_t *name : {L"TOVI_MESSAGE_LOG", L"RUQ6X_LOG", L"KVRN_CONFIG_LOG", L"RUQ6X_CAPS",
+    for (const wchar_t *name : {L"RUQ6X_LOG", L"KVRN_CONFIG_LOG", L"RUQ6X_CAPS",
                                 L"RUQ6X_MASTER_VOLUME", L"KVRN_MODE_TABLE"})
       set_environment(name, nullptr);
     memset(&dxdiag_info, 0, sizeof dxdiag_info);
@@ -57,11 +58,7 @@ class StartupBinding : public ::testing::Test {
     wcscpy(dxdiag_info.d3d_status, L"Enabled");
   }
 
-  std::vector<std::string> box_texts() {
-    std::vector<std::string> texts;
-    for (const std::string &line : read_lines(folder + L"boxes.log")) texts.push_back(probe_test::log_field(line, 1));
-    return texts;
-  }
+  std::vector<std::string> box_texts() { return boxes.texts(); }
 
   std::vector<std::string> sound_calls() { return read_lines(folder + L"ruq6x.log"); }
 

@@ -1,0 +1,20 @@
+// In-process answers to the program's message boxes: while a BoxRecorder lives, each box the
+// program asks for is not shown but recorded (caption, text, buttons) and answered from the
+// recorder's script, in the letters of box_driver.h.
+#pragma once
+#include <string>
+#include <vector>
+#include "box_driver.h"
+
+struct BoxRecorder {
+  std::string script;                  // answers, one letter a box in turn
+  std::vector<driver::SeenBox> boxes;  // every box asked for, in order
+
+  BoxRecorder();    // takes the program's box routine
+  ~BoxRecorder();   // gives MessageBoxW back
+  BoxRecorder(const BoxRecorder &) = delete;
+  BoxRecorder &operator=(const BoxRecorder &) = delete;
+
+  // The texts of the boxes, in order.
+  std::vector<std::string> texts() const;
+};

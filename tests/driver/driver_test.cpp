@@ -1,0 +1,110 @@
+// The driver on a window of another process: each action reaches the program as its own
+// notification, and each read shows the control's state.
+#include <gtest/gtest.h>
+#include "box_driver.h"
+#include "window_driver.h"
+
+namespace {
+
+enum { PUSH = 10, CHECK = 11, COMBO = 12, SLIDER = 13, TABS = 14, DISABLED = 15, HIDDEN = 16,
+       EDIT = 17, ASK = 18 };
+
+std::wstring target_path() {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  return std::wstring(current) + L"\\driver_target.exe";
+}
+
+class Driver : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(driver::start_program(&target_, target_path(), L"", L""));
+    window_ = driver::wait_for_window(target_, L"driver_target");
+    ASSERT_NE(nullptr, window_);
+  }
+  // The target's title once it has handled everything sent before: its last reaction.
+  std::string reaction() {
+    driver::wait_until_idle(window_);
+    return driver::utf8(driver::window_text(window_));
+  }
+  // A box of the target other than previous, polled for up to the driver's wait limit.
+  HWND wait_for_box(HWND previous) {
+    for (DWORD started = GetTickCount(); GetTickCount() - started < driver::WAIT_LIMIT_MS; Sleep(20)) {
+      HWND box = driver::find_message_box(target_.info.dwProcessId);
+      if (box && box != previous) return box;
+    }
+    return nullptr;
+  }
+  driver::DrivenProgram target_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(Driver, ActionsArriveAsTheProgramsOwnNotifications) {
+  driver::wait_until_idle(window_);
+  EXPECT_EQ(PUSH, driver::focused_control_id(window_));
+  ASSERT_TRUE(driver::click_button(window_, PUSH));
+  EXPECT_EQ("clicked 10", reaction());
+
+  EXPECT_EQ(0, driver::button_check(window_, CHECK));
+  ASSERT_TRUE(driver::click_button(window_, CHECK));
+  EXPECT_EQ("clicked 11", reaction());
+  EXPECT_EQ(1, driver::button_check(window_, CHECK));
+  EXPECT_EQ(CHECK, driver::focused_control_id(window_));   // a click takes the focus
+
+  EXPECT_EQ(3, driver::combo_count(window_, COMBO));
+  EXPECT_EQ(L"three", driver::combo_item_text(window_, COMBO, 2));
+  EXPECT_EQ(-1, driver::combo_selection(window_, COMBO));
+  ASSERT_TRUE(driver::select_combo_item(window_, COMBO, 2));
+  EXPECT_EQ("selected 2", reaction());
+  EXPECT_EQ(2, driver::combo_selection(window_, COMBO));
+  EXPECT_FALSE(driver::select_combo_item(window_, COMBO, 5));   // no such item
+
+  ASSERT_TRUE(driver::set_trackbar_position(window_, SLIDER, 40));
+  EXPECT_EQ("scrolled 40", reaction());
+  EXPECT_EQ(40, driver::trackbar_position(window_, SLIDER));
+
+  EXPECT_EQ(0, driver::tab_selection(window_, TABS));
+  ASSERT_TRUE(driver::select_tab(window_, TABS, 2));
+  EXPECT_EQ("tab 2", reaction());
+  EXPECT_EQ(2, driver::tab_selection(window_, TABS));
+
+  ASSERT_TRUE(driver::type_text(window_, EDIT, L"abc"));
+  EXPECT_EQ("typed 3", reaction());
+  EXPECT_EQ(L"abc", driver::control_text(window_, EDIT));
+}
+
+TEST_F(Driver, ReadsShowEnabledVisibleAndMissingControls) {
+  EXPECT_EQ(1, driver::control_enabled(window_, PUSH));
+  EXPECT_EQ(0, driver::control_enabled(window_, DISABLED));
+  EXPECT_EQ(1, driver::control_visible(window_, PUSH));
+  EXPECT_EQ(0, driver::control_visible(window_, HIDDEN));
+  EXPECT_EQ(L"Hidden", driver::control_text(window_, HIDDEN));
+  EXPECT_EQ(-1, driver::button_check(window_, 99));
+  EXPECT_EQ(-1, driver::control_enabled(window_, 99));
+  EXPECT_FALSE(driver::click_button(window_, 99));
+}
+
+TEST_F(Driver, MessageBoxIsReadAndAnsweredWithTheScriptedButton) {
+  ASSERT_TRUE(driver::click_button(window_, ASK));
+  HWND box = wait_for_box(nullptr);
+  ASSERT_NE(nullptr, box);
+  driver::SeenBox seen;
+  ASSERT_TRUE(driver::read_message_box(box, &seen));
+  EXPECT_EQ((driver::SeenBox{"Target", "Try again?\nThe file is busy.", "RC"}), seen);
+  EXPECT_FALSE(driver::press_box_button(box, 'O'));   // a Retry/Cancel box has no OK
+  ASSERT_TRUE(driver::press_box_button(box, 'R'));
+  HWND again = wait_for_box(box);   // Retry: the program asks again
+  ASSERT_NE(nullptr, again);
+  ASSERT_TRUE(driver::press_box_button(again, 'C'));
+  EXPECT_EQ("asked 2", reaction());
+}
+
+TEST_F(Driver, BoxesBeyondTheScriptGetCancelWhileWaitingForTheEnd) {
+  driver::close_window(window_);
+  std::vector<driver::SeenBox> boxes;
+  EXPECT_EQ(7, driver::finish_answering_boxes(&target_, "R", driver::WAIT_LIMIT_MS, &boxes));
+  const driver::SeenBox asked = {"Target", "Try again?\nThe file is busy.", "RC"};
+  EXPECT_EQ((std::vector<driver::SeenBox>{asked, asked}), boxes);
+}
+
+}  // namespace
