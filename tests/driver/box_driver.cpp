@@ -59,12 +59,14 @@ BOOL CALLBACK collect_part(HWND child, LPARAM parameter) {
   return TRUE;
 }
 
-// Polls until the box is gone or the program has ended, up to the driver's wait limit.
-void wait_for_box_to_close(HWND box, const DrivenProgram &program) {
+// Polls until the box is hidden or gone (with its program), up to the driver's wait limit.
+bool wait_for_box_to_close(HWND box) {
   DWORD started = GetTickCount();
-  while (IsWindow(box) && IsWindowVisible(box) && !program_ended(program) &&
-         GetTickCount() - started < WAIT_LIMIT_MS)
+  while (IsWindow(box) && IsWindowVisible(box)) {
+    if (GetTickCount() - started >= WAIT_LIMIT_MS) return false;
     Sleep(POLL_MS);
+  }
+  return true;
 }
 
 }  // namespace
@@ -133,7 +135,27 @@ bool read_message_box(HWND box, SeenBox *seen) {
 bool press_box_button(HWND box, char letter) {
   HWND button = GetDlgItem(box, answer_button_id(letter));
   return button && IsWindowVisible(button) && act(button, BM_CLICK, 0, 0) &&
-         PostMessageW(box, WM_NULL, 0, 0);
+         wait_for_box_to_close(box);
+}
+
+HWND wait_for_message_box(const DrivenProgram &program, DWORD limit_ms) {
+  DWORD started = GetTickCount();
+  do {
+    HWND box = find_message_box(program.info.dwProcessId);
+    SeenBox shown;
+    if (box && read_message_box(box, &shown)) return box;
+    if (program_ended(program)) return nullptr;
+    Sleep(POLL_MS);
+  } while (GetTickCount() - started < limit_ms);
+  return nullptr;
+}
+
+bool answer_next_box(const DrivenProgram &program, char letter, SeenBox *seen, DWORD limit_ms) {
+  HWND box = wait_for_message_box(program, limit_ms);
+  SeenBox shown;
+  if (!box || !read_message_box(box, &shown)) return false;
+  if (seen) *seen = shown;
+  return press_box_button(box, letter);
 }
 
 int finish_answering_boxes(DrivenProgram *program, const char *script, DWORD limit_ms,
@@ -147,9 +169,8 @@ int finish_answering_boxes(DrivenProgram *program, const char *script, DWORD lim
       WaitForSingleObject(program->info.hProcess, POLL_MS);
       continue;
     }
-    press_box_button(box, scripted_answer(script, answered++, shown.buttons));
     if (seen) seen->push_back(shown);
-    wait_for_box_to_close(box, *program);
+    press_box_button(box, scripted_answer(script, answered++, shown.buttons));
   }
   return finish_program(program, 0);
 }

@@ -34,8 +34,15 @@ char scripted_answer(const char *script, size_t index, const std::string &button
 HWND find_message_box(DWORD process_id);
 // Caption, text and buttons of a shown box; false when it is not a message box (no buttons).
 bool read_message_box(HWND box, SeenBox *seen);
-// Presses the button of the letter; false when the box has no such button.
+// Presses the button of the letter and waits for the box to close; false when the box has no
+// such button or stays open.
 bool press_box_button(HWND box, char letter);
+// A box the program shows, polled until one appears, the program ends or limit_ms pass.
+HWND wait_for_message_box(const DrivenProgram &program, DWORD limit_ms = WAIT_LIMIT_MS);
+// Waits for the program's next box, reads it into seen (when not nullptr) and presses the
+// button of the letter; false when no box came, it lacks the button or it stays open.
+bool answer_next_box(const DrivenProgram &program, char letter, SeenBox *seen,
+                     DWORD limit_ms = WAIT_LIMIT_MS);
 
 // Waits up to limit_ms for the program's end, answering every box it shows from the script in
 // turn and appending each box to seen (when not nullptr). Its exit code, or -1 when it did not

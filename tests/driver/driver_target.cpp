@@ -44,6 +44,15 @@ int ask_until_cancel(HWND window) {
   return asked;
 }
 
+WNDPROC edit_proc;   // the system's procedure of the edit control
+
+// The edit control reports each key pressed in it and whether Shift was held.
+LRESULT CALLBACK edit_key_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN)
+    report(GetParent(edit), L"key %d shift %d", (int)wparam, GetAsyncKeyState(VK_SHIFT) < 0);
+  return CallWindowProcW(edit_proc, edit, message, wparam, lparam);
+}
+
 void create_controls(HWND window) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const Control &c : CONTROLS) {
@@ -60,6 +69,7 @@ void create_controls(HWND window) {
     SendDlgItemMessageW(window, TABS, TCM_INSERTITEMW, 3, (LPARAM)&tab);
   }
   SendDlgItemMessageW(window, SLIDER, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+  edit_proc = (WNDPROC)SetWindowLongPtrW(GetDlgItem(window, EDIT), GWLP_WNDPROC, (LONG_PTR)edit_key_proc);
 }
 
 LRESULT CALLBACK target_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -27,14 +27,6 @@ class Driver : public ::testing::Test {
     driver::wait_until_idle(window_);
     return driver::utf8(driver::window_text(window_));
   }
-  // A box of the target other than previous, polled for up to the driver's wait limit.
-  HWND wait_for_box(HWND previous) {
-    for (DWORD started = GetTickCount(); GetTickCount() - started < driver::WAIT_LIMIT_MS; Sleep(20)) {
-      HWND box = driver::find_message_box(target_.info.dwProcessId);
-      if (box && box != previous) return box;
-    }
-    return nullptr;
-  }
   driver::DrivenProgram target_;
   HWND window_ = nullptr;
 };
@@ -44,11 +36,13 @@ TEST_F(Driver, ActionsArriveAsTheProgramsOwnNotifications) {
   EXPECT_EQ(PUSH, driver::focused_control_id(window_));
   ASSERT_TRUE(driver::click_button(window_, PUSH));
   EXPECT_EQ("clicked 10", reaction());
-
-  EXPECT_EQ(0, driver::button_check(window_, CHECK));
-  ASSERT_TRUE(driver::click_button(window_, CHECK));
+  ASSERT_TRUE(driver::mouse_click(window_, CHECK));
   EXPECT_EQ("clicked 11", reaction());
   EXPECT_EQ(1, driver::button_check(window_, CHECK));
+
+  ASSERT_TRUE(driver::click_button(window_, CHECK));
+  EXPECT_EQ("clicked 11", reaction());
+  EXPECT_EQ(0, driver::button_check(window_, CHECK));
   EXPECT_EQ(CHECK, driver::focused_control_id(window_));   // a click takes the focus
 
   EXPECT_EQ(3, driver::combo_count(window_, COMBO));
@@ -71,6 +65,12 @@ TEST_F(Driver, ActionsArriveAsTheProgramsOwnNotifications) {
   ASSERT_TRUE(driver::type_text(window_, EDIT, L"abc"));
   EXPECT_EQ("typed 3", reaction());
   EXPECT_EQ(L"abc", driver::control_text(window_, EDIT));
+  ASSERT_TRUE(driver::press_key(window_, EDIT, VK_TAB));
+  EXPECT_EQ("key 9 shift 0", reaction());
+  ASSERT_TRUE(driver::press_key(window_, EDIT, VK_TAB, true));
+  EXPECT_EQ("key 9 shift 1", reaction());
+  ASSERT_TRUE(driver::press_key(window_, EDIT, VK_TAB));
+  EXPECT_EQ("key 9 shift 0", reaction());   // Shift is let go again
 }
 
 TEST_F(Driver, ReadsShowEnabledVisibleAndMissingControls) {
@@ -86,16 +86,18 @@ TEST_F(Driver, ReadsShowEnabledVisibleAndMissingControls) {
 
 TEST_F(Driver, MessageBoxIsReadAndAnsweredWithTheScriptedButton) {
   ASSERT_TRUE(driver::click_button(window_, ASK));
-  HWND box = wait_for_box(nullptr);
+  HWND box = driver::wait_for_message_box(target_);
   ASSERT_NE(nullptr, box);
   driver::SeenBox seen;
   ASSERT_TRUE(driver::read_message_box(box, &seen));
-  EXPECT_EQ((driver::SeenBox{"Target", "Try again?\nThe file is busy.", "RC"}), seen);
+  const driver::SeenBox asked = {"Target", "Try again?\nThe file is busy.", "RC"};
+  EXPECT_EQ(asked, seen);
   EXPECT_FALSE(driver::press_box_button(box, 'O'));   // a Retry/Cancel box has no OK
   ASSERT_TRUE(driver::press_box_button(box, 'R'));
-  HWND again = wait_for_box(box);   // Retry: the program asks again
-  ASSERT_NE(nullptr, again);
-  ASSERT_TRUE(driver::press_box_button(again, 'C'));
+  // Retry: the program asks again.
+  driver::SeenBox again;
+  ASSERT_TRUE(driver::answer_next_box(target_, 'C', &again));
+  EXPECT_EQ(asked, again);
   EXPECT_EQ("asked 2", reaction());
 }
 

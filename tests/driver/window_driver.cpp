@@ -56,6 +56,19 @@ bool act(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 
 namespace {
 
+// Presses or lets go of Shift on the keyboard and waits until the desktop's key state shows it.
+// A program's thread keeps a key it last saw up as up for 50 ms: the wait covers that as well.
+bool hold_shift(INPUT *key, bool down) {
+  if (SendInput(1, key, sizeof *key) != 1) return false;
+  DWORD started = GetTickCount();
+  while ((GetAsyncKeyState(VK_SHIFT) < 0) != down) {
+    if (GetTickCount() - started > 1000) return false;
+    Sleep(5);
+  }
+  if (down) Sleep(60);
+  return true;
+}
+
 struct WindowSearch {
   DWORD process_id;
   const wchar_t *window_class;
@@ -179,9 +192,27 @@ bool select_tab(HWND window, int id, int index) {
   return act(tab, WM_LBUTTONDOWN, MK_LBUTTON, point) && act(tab, WM_LBUTTONUP, 0, point);
 }
 
-bool press_key(HWND window, int id, UINT virtual_key) {
+bool mouse_click(HWND window, int id) {
   HWND control = find_control(window, id);
-  return act(control, WM_KEYDOWN, virtual_key, 1) && act(control, WM_KEYUP, virtual_key, 0xC0000001);
+  RECT area = {};
+  if (!control || !GetClientRect(control, &area)) return false;
+  LPARAM point = MAKELPARAM(area.right / 2, area.bottom / 2);
+  return act(control, WM_LBUTTONDOWN, MK_LBUTTON, point) && act(control, WM_LBUTTONUP, 0, point);
+}
+
+bool press_key(HWND window, int id, UINT virtual_key, bool shift) {
+  HWND control = find_control(window, id);
+  if (!control) return false;
+  if (!shift)
+    return act(control, WM_KEYDOWN, virtual_key, 1) && act(control, WM_KEYUP, virtual_key, 0xC0000001);
+  INPUT key = {};
+  key.type = INPUT_KEYBOARD;
+  key.ki.wVk = VK_SHIFT;
+  if (!hold_shift(&key, true)) return false;
+  bool sent = send(control, WM_KEYDOWN, virtual_key, 1, nullptr) &&
+              send(control, WM_KEYUP, virtual_key, 0xC0000001, nullptr);
+  key.ki.dwFlags = KEYEVENTF_KEYUP;
+  return hold_shift(&key, false) && sent;
 }
 
 bool type_text(HWND window, int id, const wchar_t *text) {

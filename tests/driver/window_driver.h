@@ -48,7 +48,10 @@ bool click_button(HWND window, int id);                  // BM_CLICK: BN_CLICKED
 bool select_combo_item(HWND window, int id, int index);  // CB_SETCURSEL, then CBN_SELCHANGE
 bool set_trackbar_position(HWND window, int id, int position);   // TBM_SETPOS, then WM_HSCROLL
 bool select_tab(HWND window, int id, int index);         // a mouse click on the tab's item
-bool press_key(HWND window, int id, UINT virtual_key);   // WM_KEYDOWN and WM_KEYUP
+bool mouse_click(HWND window, int id);                   // left button down and up at its middle
+// WM_KEYDOWN and WM_KEYUP; with shift, the Shift key is held down on the keyboard meanwhile
+// (GetAsyncKeyState sees it) and the key messages are handled before the call returns.
+bool press_key(HWND window, int id, UINT virtual_key, bool shift = false);
 bool type_text(HWND window, int id, const wchar_t *text);   // WM_CHAR for each character
 // Sends message to window without waiting for its answer, then posts a WM_NULL that wakes the
 // window's message loop, as real input would, so that a loop waiting for a change sees it.
