@@ -97,12 +97,6 @@ int answer_button_id(char letter) {
   return 0;
 }
 
-char button_letter(int id) {
-  for (const ButtonName &button : BUTTONS)
-    if (button.id == id) return button.letter;
-  return '?';
-}
-
 char default_answer(const std::string &buttons) {
   for (char letter : {'C', 'N', 'O', 'A'})
     if (buttons.find(letter) != std::string::npos) return letter;

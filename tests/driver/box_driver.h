@@ -22,9 +22,8 @@ std::ostream &operator<<(std::ostream &out, const SeenBox &box);
 
 // The letters of the buttons a box of MessageBox type shows.
 std::string box_type_buttons(UINT type);
-// The button id of an answer letter (0 for an unknown letter), and the letter of a button id.
+// The button id of an answer letter (0 for an unknown letter).
 int answer_button_id(char letter);
-char button_letter(int id);
 // The answer to a box beyond the script.
 char default_answer(const std::string &buttons);
 // The answer letter for box number index (from 0) of a script (nullptr: none).

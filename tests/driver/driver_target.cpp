@@ -7,7 +7,7 @@ namespace {
 
 enum {
   PUSH = 10, CHECK = 11, COMBO = 12, SLIDER = 13, TABS = 14, DISABLED = 15, HIDDEN = 16,
-  EDIT = 17, ASK = 18
+  EDIT = 17, ASK = 18, LIST = 19
 };
 
 struct Control {
@@ -28,6 +28,7 @@ const Control CONTROLS[] = {
     {HIDDEN, L"STATIC", L"Hidden", 0, 290, 70, 60, 24},
     {EDIT, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER, 10, 110, 200, 24},
     {ASK, L"BUTTON", L"Ask", BS_PUSHBUTTON, 220, 110, 60, 24},
+    {LIST, WC_LISTVIEWW, L"", LVS_REPORT, 290, 100, 120, 60},
 };
 
 void report(HWND window, const wchar_t *format, int a, int b) {
@@ -69,6 +70,23 @@ void create_controls(HWND window) {
     SendDlgItemMessageW(window, TABS, TCM_INSERTITEMW, 3, (LPARAM)&tab);
   }
   SendDlgItemMessageW(window, SLIDER, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+  for (int column = 0; column < 2; ++column) {
+    LVCOLUMNW heading = {};
+    heading.mask = LVCF_WIDTH;
+    heading.cx = 60;
+    SendDlgItemMessageW(window, LIST, LVM_INSERTCOLUMNW, column, (LPARAM)&heading);
+  }
+  const wchar_t *rows[2][2] = {{L"Field", L"Value"}, {L"Memory", L"64 MB"}};
+  for (int row = 0; row < 2; ++row) {
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = (wchar_t *)rows[row][0];
+    SendDlgItemMessageW(window, LIST, LVM_INSERTITEMW, 0, (LPARAM)&item);
+    item.iSubItem = 1;
+    item.pszText = (wchar_t *)rows[row][1];
+    SendDlgItemMessageW(window, LIST, LVM_SETITEMW, 0, (LPARAM)&item);
+  }
   edit_proc = (WNDPROC)SetWindowLongPtrW(GetDlgItem(window, EDIT), GWLP_WNDPROC, (LONG_PTR)edit_key_proc);
 }
 
@@ -109,7 +127,7 @@ LRESULT CALLBACK target_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSW window_class = {};
   window_class.lpfnWndProc = target_proc;

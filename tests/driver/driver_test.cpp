@@ -7,7 +7,7 @@
 namespace {
 
 enum { PUSH = 10, CHECK = 11, COMBO = 12, SLIDER = 13, TABS = 14, DISABLED = 15, HIDDEN = 16,
-       EDIT = 17, ASK = 18 };
+       EDIT = 17, ASK = 18, LIST = 19 };
 
 std::wstring target_path() {
   wchar_t current[MAX_PATH];
@@ -79,6 +79,9 @@ TEST_F(Driver, ReadsShowEnabledVisibleAndMissingControls) {
   EXPECT_EQ(1, driver::control_visible(window_, PUSH));
   EXPECT_EQ(0, driver::control_visible(window_, HIDDEN));
   EXPECT_EQ(L"Hidden", driver::control_text(window_, HIDDEN));
+  EXPECT_EQ(2, driver::list_item_count(window_, LIST));
+  EXPECT_EQ(L"Memory", driver::list_item_text(window_, LIST, 1, 0));
+  EXPECT_EQ(L"64 MB", driver::list_item_text(window_, LIST, 1, 1));
   EXPECT_EQ(-1, driver::button_check(window_, 99));
   EXPECT_EQ(-1, driver::control_enabled(window_, 99));
   EXPECT_FALSE(driver::click_button(window_, 99));

@@ -3,6 +3,7 @@
 // sent messages without waiting, so a later read is handled after them.
 #include "window_driver.h"
 #include <commctrl.h>
+#include <stddef.h>
 #include <vector>
 
 namespace driver {
@@ -29,14 +30,19 @@ int read_control(HWND window, int id, UINT message, WPARAM wparam = 0, LPARAM lp
 
 // Sends a message whose lParam points at size bytes through a copy in the window's own
 // process: the system carries the pointers of common-control messages only within a process.
-bool send_with_remote_buffer(HWND window, UINT message, WPARAM wparam, void *buffer, SIZE_T size) {
+// point_into (when not nullptr) aims pointers inside the bytes at the copy, remote, first.
+// False when the copy could not be made or the message answered 0.
+bool send_with_remote_buffer(HWND window, UINT message, WPARAM wparam, void *buffer, SIZE_T size,
+                             void (*point_into)(void *buffer, char *remote) = nullptr) {
   DWORD process_id = 0;
   GetWindowThreadProcessId(window, &process_id);
   HANDLE process =
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_id);
   if (!process) return false;
   bool done = false;
-  void *remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  char *remote =
+      (char *)VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (remote && point_into) point_into(buffer, remote);
   LRESULT result = 0;
   if (remote && WriteProcessMemory(process, remote, buffer, size, nullptr) &&
       send(window, message, wparam, (LPARAM)remote, &result) && result)
@@ -44,6 +50,17 @@ bool send_with_remote_buffer(HWND window, UINT message, WPARAM wparam, void *buf
   if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return done;
+}
+
+// An item text request of a list view with room for its answer, as one block.
+struct ListItemText {
+  LVITEMW item;
+  wchar_t text[256];
+};
+
+void point_at_text(void *buffer, char *remote) {
+  ListItemText *request = (ListItemText *)buffer;
+  request->item.pszText = (wchar_t *)(remote + offsetof(ListItemText, text));
 }
 
 }  // namespace
@@ -230,6 +247,19 @@ int combo_selection(HWND window, int id) { return read_control(window, id, CB_GE
 int combo_count(HWND window, int id) { return read_control(window, id, CB_GETCOUNT); }
 int trackbar_position(HWND window, int id) { return read_control(window, id, TBM_GETPOS); }
 int tab_selection(HWND window, int id) { return read_control(window, id, TCM_GETCURSEL); }
+int list_item_count(HWND window, int id) { return read_control(window, id, LVM_GETITEMCOUNT); }
+
+std::wstring list_item_text(HWND window, int id, int row, int column) {
+  HWND list = find_control(window, id);
+  ListItemText request = {};
+  request.item.iSubItem = column;
+  request.item.cchTextMax = 256;
+  if (!list || !send_with_remote_buffer(list, LVM_GETITEMTEXTW, (WPARAM)row, &request,
+                                        sizeof request, point_at_text))
+    return L"";
+  request.text[255] = 0;
+  return request.text;
+}
 
 std::wstring combo_item_text(HWND window, int id, int index) {
   int length = read_control(window, id, CB_GETLBTEXTLEN, (WPARAM)index);

@@ -66,6 +66,8 @@ int combo_count(HWND window, int id);                     // CB_GETCOUNT
 std::wstring combo_item_text(HWND window, int id, int index);   // CB_GETLBTEXT
 int trackbar_position(HWND window, int id);               // TBM_GETPOS
 int tab_selection(HWND window, int id);                   // TCM_GETCURSEL
+int list_item_count(HWND window, int id);                 // LVM_GETITEMCOUNT
+std::wstring list_item_text(HWND window, int id, int row, int column);   // LVM_GETITEMTEXTW
 int control_enabled(HWND window, int id);                 // IsWindowEnabled: 1 or 0
 int control_visible(HWND window, int id);                 // IsWindowVisible: 1 or 0
 std::wstring control_text(HWND window, int id);
