@@ -9,16 +9,23 @@ namespace {
 enum { PUSH = 10, CHECK = 11, COMBO = 12, SLIDER = 13, TABS = 14, DISABLED = 15, HIDDEN = 16,
        EDIT = 17, ASK = 18, LIST = 19 };
 
-std::wstring target_path() {
+std::wstring built_program(const wchar_t *name) {
   wchar_t current[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, current);
-  return std::wstring(current) + L"\\driver_target.exe";
+  return std::wstring(current) + L"\\" + name;
+}
+
+// windrive with the arguments: its exit code.
+int run_windrive(const std::wstring &arguments) {
+  driver::DrivenProgram windrive;
+  if (!driver::start_program(&windrive, built_program(L"windrive.exe"), arguments, L"")) return -1;
+  return driver::finish_program(&windrive, driver::WAIT_LIMIT_MS);
 }
 
 class Driver : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(driver::start_program(&target_, target_path(), L"", L""));
+    ASSERT_TRUE(driver::start_program(&target_, built_program(L"driver_target.exe"), L"", L""));
     window_ = driver::wait_for_window(target_, L"driver_target");
     ASSERT_NE(nullptr, window_);
   }
@@ -102,6 +109,18 @@ TEST_F(Driver, MessageBoxIsReadAndAnsweredWithTheScriptedButton) {
   ASSERT_TRUE(driver::answer_next_box(target_, 'C', &again));
   EXPECT_EQ(asked, again);
   EXPECT_EQ("asked 2", reaction());
+}
+
+TEST_F(Driver, CommandLineFrontEndDrivesTheWindowOfAClass) {
+  EXPECT_EQ(0, run_windrive(L"tab driver_target 14 1"));
+  EXPECT_EQ("tab 1", reaction());
+  EXPECT_EQ(0, run_windrive(L"select driver_target 12 1"));
+  EXPECT_EQ(1, driver::combo_selection(window_, COMBO));
+  EXPECT_EQ(0, run_windrive(L"click driver_target 10"));
+  EXPECT_EQ("clicked 10", reaction());
+  EXPECT_EQ(0, run_windrive(L"read driver_target 11"));
+  EXPECT_EQ(1, run_windrive(L"click driver_target 99"));
+  EXPECT_EQ(2, run_windrive(L"click driver_target"));
 }
 
 TEST_F(Driver, BoxesBeyondTheScriptGetCancelWhileWaitingForTheEnd) {
