@@ -1,6 +1,7 @@
 #include "probe_test_support.h"
 
 #include "config_test_support.h"
+#include "window_driver.h"
 
 namespace probe_test {
 
@@ -33,11 +34,7 @@ std::vector<std::string> read_lines(const std::wstring &path) {
   return lines;
 }
 
-std::string narrow(const std::wstring &text) {
-  char buffer[2048];
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), (int)text.size(), buffer, sizeof buffer, nullptr, nullptr);
-  return std::string(buffer, length > 0 ? (size_t)length : 0);
-}
+std::string narrow(const std::wstring &text) { return driver::utf8(text); }
 
 std::vector<uint8_t> wave_file(uint32_t samples) {
   std::vector<uint8_t> bytes;
