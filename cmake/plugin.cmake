@@ -9,12 +9,8 @@ function(add_aircraft_plugin name)
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
 endfunction()
 
-# The plug-ins of the aircraft type catalogue, in its order: the first field of every row.
+# The aircraft type catalogue: one row per plug-in, its name first (aircraft/CMakeLists.txt
+# builds the rows whose folder exists).
 set(AIRCRAFT_CATALOGUE ${PROJECT_SOURCE_DIR}/aircraft/catalogue.csv)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${AIRCRAFT_CATALOGUE})
 file(STRINGS ${AIRCRAFT_CATALOGUE} AIRCRAFT_CATALOGUE_ROWS REGEX "^acplug[0-9]+,")
-set(AIRCRAFT_PLUGIN_NAMES)
-foreach(row IN LISTS AIRCRAFT_CATALOGUE_ROWS)
-  string(REGEX MATCH "^[^,]+" name "${row}")
-  list(APPEND AIRCRAFT_PLUGIN_NAMES ${name})
-endforeach()

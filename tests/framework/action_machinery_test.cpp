@@ -82,10 +82,7 @@ namespace {
 class ActionMachinery : public PluginFixture {
 protected:
     void SetUp() override {
-        kvrn_host_reset();
-        kvrn_host_set_lenient(1);
-        entry = KVRNACTIONINTERFACE;
-        aircraft = kvrn_host_create_object(L"aircraft", entry);
+        use_linked(KVRNACTIONINTERFACE);
         resets = 0;
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
         updates.clear();
