@@ -117,9 +117,10 @@ uint32_t create_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* recor
     ActionTable* table = static_cast<ActionTable*>(KVRN_AllocMemory(context, sizeof(ActionTable)));
     if (!table) return 1;
     table->count = 0;
-    int32_t size = aircraft_type->table_size > 0 ? aircraft_type->table_size : 0;
-    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, static_cast<uint32_t>(size) * sizeof(ActionSlot*)));
-    if (table->entries) table->count = size;
+    // The table has the type's size from the start; a slot built beyond it grows it.
+    uint32_t size = aircraft_type->table_size > 0 ? static_cast<uint32_t>(aircraft_type->table_size) : 0;
+    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, size * sizeof(ActionSlot*)));
+    if (table->entries) table->count = static_cast<int32_t>(size);
     record->actions = table;
     build_slot_table(context, layer, aircraft_type->part_slots);
     build_slot_table(context, layer, aircraft_type->sequence_slots);

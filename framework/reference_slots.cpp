@@ -48,33 +48,33 @@ const uint32_t BY_LAYERS = TIMED_BY_LAYERS;
 
 // Creation order matters: slots 25 and 26 before 40, slot 40 before 41 (their setups link them).
 const SlotRow part_rows[] = {
-    // slot,            start,               update,               timed,     ms,    loop, setup,               layers,               flags,          words,             base scales
-    {SLOT_LEVEL1,       level1_hide,         nullptr,              BY_LAYERS, 0,     0,    nullptr,             level1_layers,        0,              nullptr,           nullptr},
-    {SLOT_SPOILERS,     anim_toggle_start,   spoiler_update,       BY_LAYERS, 1000,  0,    nullptr,             spoiler_layers,       0,              nullptr,           nullptr},
-    {SLOT_REVERSERS,    anim_toggle_start,   reverser_update,      BY_LAYERS, 1000,  0,    nullptr,             reverser_layers,      0,              nullptr,           nullptr},
-    {SLOT_FLAPS,        flap_start,          flap_update,          BY_LAYERS, 0,     0,    nullptr,             flap_layers,          0,              nullptr,           nullptr},
-    {SLOT_SLATS,        slat_start,          slat_update,          BY_LAYERS, 0,     0,    nullptr,             slat_layers,          0,              nullptr,           nullptr},
-    {SLOT_NOSE_STEER,   nose_steer_set,      nullptr,              BY_LAYERS, 0,     0,    nullptr,             nose_steer_layers,    0,              nullptr,           nullptr},
-    {SLOT_TYRES,        tire_roll,           tire_update,          BY_LAYERS, 1000,  LOOP, nullptr,             nullptr,              TYRE_LAYERS,    nullptr,           nullptr},
-    {SLOT_GEAR,         gear_start,          gear_update,          BY_LAYERS, 12000, 0,    nullptr,             gear_layers,          0,              nullptr,           nullptr},
-    {SLOT_ENGINES,      engine_spool_start,  engine_spool_update,  BY_LAYERS, 20000, LOOP, engine_spool_setup,  engine_layers,        0,              nullptr,           nullptr},
-    {SLOT_BEACON,       beacon_start,        beacon_update,        BY_LAYERS, 1000,  LOOP, nullptr,             beacon_layers,        0,              nullptr,           beacon_scales},
-    {SLOT_NAV_LIGHTS,   nav_lights_set,      nullptr,              BY_LAYERS, 0,     0,    nullptr,             nav_light_layers,     0,              nullptr,           nullptr},
-    {SLOT_ROLIGHT,      rolight_set,         nullptr,              BY_LAYERS, 0,     0,    nullptr,             rolight_layers,       0,              nullptr,           nullptr},
-    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, BY_LAYERS, 1000, 0,   nullptr,             landing_light_layers, 0,              nullptr,           landing_light_scales},
-    {SLOT_FRONT_LIGHT,  front_light_start,   front_light_update,   BY_LAYERS, 1000,  0,    nullptr,             front_light_layers,   0,              front_light_words, front_light_scales},
-    {SLOT_LOGO_LIGHT,   logo_light_set,      nullptr,              BY_LAYERS, 0,     0,    nullptr,             logo_light_layers,    0,              nullptr,           nullptr},
-    {SLOT_STROBES,      strobe_start,        idle_update,          BY_LAYERS, 1000,  LOOP, nullptr,             strobe_layers,        0,              nullptr,           nullptr},
-    {SLOT_BODY_PITCH,   body_pitch_set,      nullptr,              BY_LAYERS, 0,     0,    nullptr,             nullptr,              OWN_ROOT_LAYER, nullptr,           nullptr},
-    {SLOT_DOOR,         anim_toggle_start,   door_update,          BY_LAYERS, 6000,  0,    nullptr,             door_layers,          0,              nullptr,           nullptr},
-    {SLOT_GEOMETRY,     geometry_query,      nullptr,              SLOT_IMMEDIATE, 0, 0,   nullptr,             nullptr,              0,              nullptr,           nullptr},
-    {SLOT_TAXI,         taxi_step,           nullptr,              TIMED,     0,     0,    taxi_slot_setup,     nullptr,              0,              nullptr,           nullptr},
-    {SLOT_PUSHBACK,     pushback_start,      pushback_update,      TIMED,     1000,  LOOP, pushback_slot_setup, nullptr,              0,              nullptr,           nullptr},
-    {SLOT_LANDING_RUN,  landing_demo_start,  landing_demo_update,  TIMED,     1000,  LOOP, nullptr,             nullptr,              0,              nullptr,           nullptr},
+    // slot,               start,               update,               timed,          ms,    loop, setup,               layers,               flags,          words,             base scales
+    {SLOT_LEVEL1,         level1_hide,         nullptr,              BY_LAYERS,      0,     0,    nullptr,             level1_layers,        0,              nullptr,           nullptr},
+    {SLOT_SPOILERS,       anim_toggle_start,   spoiler_update,       BY_LAYERS,      1000,  0,    nullptr,             spoiler_layers,       0,              nullptr,           nullptr},
+    {SLOT_REVERSERS,      anim_toggle_start,   reverser_update,      BY_LAYERS,      1000,  0,    nullptr,             reverser_layers,      0,              nullptr,           nullptr},
+    {SLOT_FLAPS,          flap_start,          flap_update,          BY_LAYERS,      0,     0,    nullptr,             flap_layers,          0,              nullptr,           nullptr},
+    {SLOT_SLATS,          slat_start,          slat_update,          BY_LAYERS,      0,     0,    nullptr,             slat_layers,          0,              nullptr,           nullptr},
+    {SLOT_NOSE_STEER,     nose_steer_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nose_steer_layers,    0,              nullptr,           nullptr},
+    {SLOT_TYRES,          tire_roll,           tire_update,          BY_LAYERS,      1000,  LOOP, nullptr,             nullptr,              TYRE_LAYERS,    nullptr,           nullptr},
+    {SLOT_GEAR,           gear_start,          gear_update,          BY_LAYERS,      12000, 0,    nullptr,             gear_layers,          0,              nullptr,           nullptr},
+    {SLOT_ENGINES,        engine_spool_start,  engine_spool_update,  BY_LAYERS,      20000, LOOP, engine_spool_setup,  engine_layers,        0,              nullptr,           nullptr},
+    {SLOT_BEACON,         beacon_start,        beacon_update,        BY_LAYERS,      1000,  LOOP, nullptr,             beacon_layers,        0,              nullptr,           beacon_scales},
+    {SLOT_NAV_LIGHTS,     nav_lights_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nav_light_layers,     0,              nullptr,           nullptr},
+    {SLOT_ROLIGHT,        rolight_set,         nullptr,              BY_LAYERS,      0,     0,    nullptr,             rolight_layers,       0,              nullptr,           nullptr},
+    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, BY_LAYERS,      1000,  0,    nullptr,             landing_light_layers, 0,              nullptr,           landing_light_scales},
+    {SLOT_FRONT_LIGHT,    front_light_start,   front_light_update,   BY_LAYERS,      1000,  0,    nullptr,             front_light_layers,   0,              front_light_words, front_light_scales},
+    {SLOT_LOGO_LIGHT,     logo_light_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             logo_light_layers,    0,              nullptr,           nullptr},
+    {SLOT_STROBES,        strobe_start,        idle_update,          BY_LAYERS,      1000,  LOOP, nullptr,             strobe_layers,        0,              nullptr,           nullptr},
+    {SLOT_BODY_PITCH,     body_pitch_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nullptr,              OWN_ROOT_LAYER, nullptr,           nullptr},
+    {SLOT_DOOR,           anim_toggle_start,   door_update,          BY_LAYERS,      6000,  0,    nullptr,             door_layers,          0,              nullptr,           nullptr},
+    {SLOT_GEOMETRY,       geometry_query,      nullptr,              SLOT_IMMEDIATE, 0,     0,    nullptr,             nullptr,              0,              nullptr,           nullptr},
+    {SLOT_TAXI,           taxi_step,           nullptr,              TIMED,          0,     0,    taxi_slot_setup,     nullptr,              0,              nullptr,           nullptr},
+    {SLOT_PUSHBACK,       pushback_start,      pushback_update,      TIMED,          1000,  LOOP, pushback_slot_setup, nullptr,              0,              nullptr,           nullptr},
+    {SLOT_LANDING_RUN,    landing_demo_start,  landing_demo_update,  TIMED,          1000,  LOOP, nullptr,             nullptr,              0,              nullptr,           nullptr},
 };
 
 const SlotRow sequence_rows[] = {
-    // slot,                start,                   update,                   timed,          ms,    loop, setup, layers, flags, words, base scales
+    // slot,                 start,                   update,                   timed,          ms,    loop, setup,   layers,  flags, words,   base scales
     {SEQ_NAV_LIGHTS_ON,     seq_nav_lights_on,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
     {SEQ_BEACON_ON,         seq_beacon_on,           nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
     {SEQ_DEPARTURE,         seq_departure_setup,     nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
