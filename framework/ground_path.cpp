@@ -34,7 +34,7 @@ constexpr GroundPath reference_ground_numbers() {
 }
 }  // namespace
 
-extern const GroundPath reference_ground_path = reference_ground_numbers();
+extern constexpr GroundPath reference_ground_path = reference_ground_numbers();
 
 namespace {
 TaxiNumbers taxi_numbers(const ActionSlot* slot) {

@@ -55,7 +55,7 @@ constexpr TypeNumbers reference_type_numbers() {
 }
 }  // namespace
 
-extern const TypeNumbers reference_numbers = reference_type_numbers();
+extern constexpr TypeNumbers reference_numbers = reference_type_numbers();
 
 const TypeNumbers& type_numbers() {
     return aircraft_type && aircraft_type->numbers ? *aircraft_type->numbers : reference_numbers;

@@ -94,5 +94,5 @@ const SlotRow sequence_rows[] = {
 };
 }  // namespace
 
-extern const List<SlotRow> reference_part_rows = list_of(part_rows);
-extern const List<SlotRow> reference_sequence_rows = list_of(sequence_rows);
+extern constexpr List<SlotRow> reference_part_rows = list_of(part_rows);
+extern constexpr List<SlotRow> reference_sequence_rows = list_of(sequence_rows);

@@ -28,4 +28,5 @@ constexpr AircraftType reference_aircraft_type() {
 }
 }  // namespace
 
-extern const AircraftType reference_type = reference_aircraft_type();
+// Constant-initialized, like the reference rows and numbers: complete before any type copies it.
+extern constexpr AircraftType reference_type = reference_aircraft_type();

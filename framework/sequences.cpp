@@ -44,7 +44,7 @@ void run_posts(KvrnContext context, KvrnLayer object, const PostRow* rows, size_
         post_action(context, object, rows[i].command, rows[i].ival1, rows[i].ival2, rows[i].fval1, rows[i].fval2);
 }
 
-extern const ResetPlan reference_reset_plan = {list_of(parked_posts), POSTS_BEFORE_CLEARS, list_of(parked_clears)};
+extern constexpr ResetPlan reference_reset_plan = {list_of(parked_posts), POSTS_BEFORE_CLEARS, list_of(parked_clears)};
 
 void reset_actions(KvrnContext context, KvrnLayer object) {
     const ResetPlan* plan = type_reset_plan();
