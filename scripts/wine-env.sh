@@ -36,3 +36,11 @@ start_headless_x() {
 stop_headless_x() {
   [ -n "${TOVI_XVFB_PID:-}" ] && kill "$TOVI_XVFB_PID" 2>/dev/null || true
 }
+
+# import_game_packages: the game folder's sample add-on packages, as their installers would
+# have recorded them, into the prefix's uninstall keys.
+import_game_packages() {
+  local registry="$TOVI_BUILD/game_packages.reg"
+  [ -f "$registry" ] || return 0
+  wine regedit /S "$(winepath -w "$registry" 2>/dev/null)" >/dev/null 2>&1 || true
+}
