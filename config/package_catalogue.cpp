@@ -48,7 +48,7 @@ void read_install_entries(PackageRecord *record, const PackageDescriptor *descri
   // An empty value name would read the key's default value instead of the package's.
   if (length > DATE_SUFFIX_CHARS) {
     wchar_t version_name[DATE_NAME_CHARS + 1];
-    copy_area(version_name, length - DATE_SUFFIX_CHARS + 1, date_name, length);
+    copy_area(version_name, chars_of(version_name), date_name, length - DATE_SUFFIX_CHARS);
     reg_read_dword(key, version_name, &record->version);
   }
   wchar_t text[REGISTRY_TEXT_CHARS];
