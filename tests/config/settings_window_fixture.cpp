@@ -134,7 +134,7 @@ void SettingsWindow::open() {
   pump_messages();
 }
 
-void SettingsWindow::TearDown() {
+void SettingsWindow::close() {
   if (main_window) DestroyWindow(main_window);
   main_window = nullptr;
   pump_messages();

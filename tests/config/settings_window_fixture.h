@@ -29,9 +29,11 @@ class SettingsWindow : public ::testing::Test {
   std::vector<DisplayMode> modes;    // the resolution list (aspect classes filled in)
 
   SettingsWindow();
-  void TearDown() override;
+  void TearDown() override { close(); }
   // Builds the window from setup, settings, mipmap and modes.
   void open();
+  // Destroys the window and puts the program's state back (a table of cases opens again).
+  void close();
 
   HWND control(int id);              // a control of any page, or a bottom button
   int checked(int id);
