@@ -75,17 +75,15 @@ const uint16_t graphics_checks[] = {ID_OMIT_GROUND_SERVICE, ID_OMIT_DISTANT, ID_
 
 // What the anisotropy and anti-alias combos differ in.
 struct LevelCombo {
-  size_t levels;          // offset of the level list in the engine information record
-  size_t current;         // offset of the engine's current factor
+  uint32_t (EngineInformation::*levels)[ENGINE_LEVEL_SLOTS];
+  uint32_t EngineInformation::*current;
   uint32_t *setting;
   UINT nothing_text;
 };
 
-const LevelCombo anisotropy_combo = {offsetof(EngineInformation, anisotropy_levels),
-                                     offsetof(EngineInformation, anisotropy_current),
+const LevelCombo anisotropy_combo = {&EngineInformation::anisotropy_levels, &EngineInformation::anisotropy_current,
                                      &game_settings.anisotropy, STR_ANISOTROPY_NOTHING};
-const LevelCombo antialias_combo = {offsetof(EngineInformation, anti_alias_levels),
-                                    offsetof(EngineInformation, anti_alias_current),
+const LevelCombo antialias_combo = {&EngineInformation::anti_alias_levels, &EngineInformation::anti_alias_current,
                                     &game_settings.anti_alias, STR_ANTI_ALIAS_NOTHING};
 
 void fill_level_combo(HWND combo, const LevelCombo &kind) {
@@ -93,9 +91,8 @@ void fill_level_combo(HWND combo, const LevelCombo &kind) {
   const uint32_t *levels = nullptr;
   uint32_t current = 0;
   if (engine_available && engine_info) {
-    const char *record = (const char *)engine_info;
-    levels = (const uint32_t *)(record + kind.levels);
-    current = *(const uint32_t *)(record + kind.current);
+    levels = engine_info->*kind.levels;
+    current = engine_info->*kind.current;
     count = engine_level_count(levels);
   }
   if (count == 0) {

@@ -146,7 +146,8 @@ void on_command(int id) {
       if (is_checked(id)) on_customize();
       return;
   }
-  if (store_check_setting(id) || !store_radio_setting(id)) return;
+  if (store_check_setting(id)) return;
+  if (!store_radio_setting(id)) return;
   if (id == ID_FULL_SCREEN || id == ID_WINDOW) enable_control(ID_RESOLUTION, 1);
   if (id == ID_POPUP) lock_desktop_resolution();
 }
