@@ -7,6 +7,7 @@
 
 #include "files.h"
 #include "libraries.h"
+#include "partition_sort.h"
 
 namespace {
 
@@ -24,23 +25,11 @@ uint32_t sort_key(const DisplayMode &mode, int32_t key) {
   }
 }
 
-void swap_modes(DisplayMode *modes, int32_t a, int32_t b) {
-  DisplayMode held = modes[a];
-  modes[a] = modes[b];
-  modes[b] = held;
-}
-
-// Places the first element of the range as pivot; returns its final index.
-int32_t partition_modes(DisplayMode *modes, int32_t first, int32_t last, int32_t key, int32_t direction) {
-  uint32_t pivot = sort_key(modes[first], key);
-  int32_t store = first;
-  for (int32_t i = first + 1; i <= last; ++i) {
-    uint32_t value = sort_key(modes[i], key);
-    bool before = direction == 0 ? value <= pivot : value > pivot;
-    if (before) swap_modes(modes, ++store, i);
-  }
-  swap_modes(modes, first, store);
-  return store;
+// Ascending (direction 0): keys less than or equal to the pivot's first; descending: greater.
+int mode_stands_before(const void *item, const void *pivot, const SortOrder *order) {
+  uint32_t value = sort_key(*(const DisplayMode *)item, order->key);
+  uint32_t pivot_value = sort_key(*(const DisplayMode *)pivot, order->key);
+  return order->direction == 0 ? value <= pivot_value : value > pivot_value;
 }
 
 bool mode_listed(const DisplayMode *list, uint32_t count, uint32_t width, uint32_t height, uint32_t refresh) {
@@ -87,19 +76,9 @@ int32_t classify_aspect(uint32_t w, uint32_t h) {
   return ASPECT_OTHER;
 }
 
-// Recurses into the smaller part and loops on the larger, so that sorted input cannot run the
-// stack deep; the parts are disjoint, so the result is that of sorting both in turn.
 void sort_modes(DisplayMode *modes, int32_t first, int32_t last, int32_t key, int32_t direction) {
-  while (modes && first < last) {
-    int32_t pivot = partition_modes(modes, first, last, key, direction);
-    if (pivot - first < last - pivot) {
-      sort_modes(modes, first, pivot - 1, key, direction);
-      first = pivot + 1;
-    } else {
-      sort_modes(modes, pivot + 1, last, key, direction);
-      last = pivot - 1;
-    }
-  }
+  SortOrder order = {key, direction};
+  partition_sort(modes, sizeof(DisplayMode), first, last, mode_stands_before, &order);
 }
 
 int enum_display_adapters() {

@@ -1,16 +1,28 @@
-// The window class tovisetup, the settings window, the install-mode wait window and the
-// message pump.
+// The window classes tovisetup, STATIC_SP and STATIC_GR, the settings window with its tab
+// control, pages and bottom buttons, the install-mode wait window and the message pump.
 #include "main_window.h"
 #include <commctrl.h>
+#include <shellapi.h>
+#include "aspect_preview.h"
+#include "control_ids.h"
 #include "files.h"
 #include "libraries.h"
 #include "moxel20.h"
+#include "page_builders.h"
+#include "page_controls.h"
+#include "reset_defaults.h"
+#include "settings_page_proc.h"
+#include "settings_store.h"
+#include "sound_page.h"
+#include "string_ids.h"
 #include "string_table.h"
 #include "system_metrics.h"
 
 HWND main_window;
 wchar_t title_text[TEXT_CAPACITY];
 wchar_t warning_title[TEXT_CAPACITY];
+int32_t current_page;
+HWND bottom_buttons[BOTTOM_BUTTONS];
 
 namespace {
 
@@ -39,12 +51,145 @@ int register_setup_class(HINSTANCE instance) {
   return RegisterClassExW(&window_class) != 0;
 }
 
+// A copy of the system class STATIC under another name and procedure; the STATIC procedure is
+// kept for chaining. The copy belongs to the program, so that its windows find it.
+int register_static_copy(HINSTANCE instance, const wchar_t *name, WNDPROC procedure) {
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  if (!GetClassInfoExW(nullptr, L"STATIC", &window_class)) return 0;
+  static_window_proc = window_class.lpfnWndProc;
+  window_class.lpfnWndProc = procedure;
+  window_class.lpszClassName = name;
+  window_class.hInstance = instance;
+  return RegisterClassExW(&window_class) != 0;
+}
+
 // Centre of the primary screen for a window of the given client size, halved as unsigned numbers.
 int centred(int screen, int frame, int extra, int client) {
   return (int)((unsigned)(screen - 2 * frame - extra - client) / 2u);
 }
 
+struct BottomButton {
+  uint16_t id;
+  uint16_t text;
+  int16_t x;
+  int16_t width;
+  uint8_t shown;   // at start
+};
+
+const BottomButton bottom_button_rows[BOTTOM_BUTTONS] = {
+    {ID_SAVE, STR_SAVE, 280, 100, 1},
+    {ID_CANCEL, STR_CANCEL, 390, 100, 1},
+    {ID_USER_SUPPORT, STR_USER_SUPPORT, 10, 100, 0},   // overlaps Reset: never shown together
+    {ID_RESET, STR_RESET, 50, 150, 1},
+    {ID_DXDIAG, STR_DXDIAG, 120, 150, 0},
+};
+
+const UINT tab_texts[PAGE_COUNT] = {STR_TAB_GAME_SYSTEM, STR_TAB_DISPLAY, STR_TAB_GRAPHICS, STR_TAB_SOUND,
+                                    STR_TAB_SPECIFICATION};
+
+void (*const page_builders[PAGE_COUNT])(const RECT *) = {
+    build_game_system_page, build_display_page, build_graphics_page, build_sound_page,
+    build_specification_page,
+};
+
+void create_tab_control(HINSTANCE instance) {
+  tab_control = CreateWindowExW(0, L"SysTabControl32", L"", 0x54000000, 0, 0, 500, 350, main_window,
+                                (HMENU)(INT_PTR)ID_TAB_CONTROL, instance, nullptr);
+  if (!tab_control) return;
+  SendMessageW(tab_control, WM_SETFONT, (WPARAM)dialog_font, FALSE);
+  for (int page = 0; page < PAGE_COUNT; ++page) {
+    load_text(tab_texts[page], message_buffer, TEXT_CAPACITY);
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = message_buffer;
+    SendMessageW(tab_control, TCM_INSERTITEMW, page, (LPARAM)&item);
+  }
+  for (HWND &page : page_windows) page = nullptr;
+}
+
+void create_bottom_buttons(HINSTANCE instance) {
+  for (int i = 0; i < BOTTOM_BUTTONS; ++i) {
+    const BottomButton &row = bottom_button_rows[i];
+    load_text(row.text, message_buffer, TEXT_CAPACITY);
+    HWND button = CreateWindowExW(0, L"BUTTON", message_buffer, 0x50010000, row.x, 360, row.width, 30,
+                                  main_window, (HMENU)(INT_PTR)row.id, instance, nullptr);
+    if (button && dialog_font) SendMessageW(button, WM_SETFONT, (WPARAM)dialog_font, FALSE);
+    if (button && !row.shown) ShowWindow(button, SW_HIDE);
+    bottom_buttons[i] = button;
+  }
+}
+
+HWND bottom_button(int id) { return bottom_buttons[id - ID_SAVE]; }
+
+void focus_on(HWND window) {
+  if (window) SetFocus(window);
+}
+
+void on_button(int id) {
+  switch (id) {
+    case ID_SAVE:
+      save_settings();
+      running = 0;
+      break;
+    case ID_CANCEL:
+      running = 0;
+      break;
+    case ID_USER_SUPPORT:
+      break;   // the support report is not part of this program yet
+    case ID_RESET:
+      reset_to_defaults();
+      break;
+    case ID_DXDIAG:
+      ShellExecuteW(main_window, nullptr, L"dxdiag.exe", nullptr, nullptr, SW_SHOWNORMAL);
+      break;
+  }
+}
+
 }  // namespace
+
+void focus_first_control(int page) {
+  switch (page) {
+    case PAGE_GAME_SYSTEM:
+      focus_on(page_control(ID_INFO_BAR_HIDE));
+      break;
+    case PAGE_DISPLAY:
+      if (game_settings.screen_mode >= 1 && game_settings.screen_mode <= 3)
+        focus_on(page_control(ID_FULL_SCREEN + (int)game_settings.screen_mode - 1));
+      break;
+    case PAGE_GRAPHICS:
+      focus_on(page_control(ID_CUSTOMIZE));
+      break;
+    case PAGE_SOUND: {
+      HWND hardware = page_control(ID_SOUND_HARDWARE);
+      if (game_settings.sound_3d == 1)
+        focus_on(hardware && IsWindowEnabled(hardware) ? hardware : page_control(ID_SOUND_SOFTWARE));
+      else if (game_settings.sound_3d == 2)
+        focus_on(page_control(ID_SOUND_SOFTWARE));
+      break;
+    }
+    case PAGE_SPECIFICATION:
+      focus_on(bottom_button(ID_USER_SUPPORT));
+      break;
+  }
+}
+
+void show_tab_page(int page) {
+  for (int i = 0; i < PAGE_WINDOW_SLOTS && page_windows[i]; ++i)
+    if (i != page) ShowWindow(page_windows[i], SW_HIDE);
+  if (page >= 0 && page < PAGE_WINDOW_SLOTS && page_windows[page]) ShowWindow(page_windows[page], SW_SHOW);
+
+  if (current_page == PAGE_SOUND && page != PAGE_SOUND) stop_test_sounds();
+
+  int specification = page == PAGE_SPECIFICATION;
+  if (specification || current_page == PAGE_SPECIFICATION) {
+    ShowWindow(bottom_button(ID_RESET), specification ? SW_HIDE : SW_SHOW);
+    ShowWindow(bottom_button(ID_USER_SUPPORT), specification ? SW_SHOW : SW_HIDE);
+    ShowWindow(bottom_button(ID_DXDIAG), specification ? SW_SHOW : SW_HIDE);
+  }
+  focus_first_control(page);
+  current_page = page;
+}
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
@@ -54,6 +199,17 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_CLOSE:
       running = 0;   // the loop in WinMain ends; the window is left to the end of the process
       return 0;
+    case WM_NOTIFY:
+      // Any sender's selection change is taken as the tab control's.
+      if (((NMHDR *)lparam)->code == TCN_SELCHANGE)
+        show_tab_page((int)SendMessageW(tab_control, TCM_GETCURSEL, 0, 0));
+      return 0;
+    case WM_KEYDOWN:
+      if (wparam == VK_TAB) focus_first_control((int)SendMessageW(tab_control, TCM_GETCURSEL, 0, 0));
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) >= ID_SAVE && LOWORD(wparam) <= ID_DXDIAG) on_button(LOWORD(wparam));
+      return 0;
     default:
       return DefWindowProcW(window, message, wparam, lparam);
   }
@@ -61,8 +217,10 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 int create_main_window(HINSTANCE instance) {
   if (!register_setup_class(instance)) return 0;
-  load_text(100, title_text, TEXT_CAPACITY);
-  load_text(101, warning_title, TEXT_CAPACITY);
+  if (!register_static_copy(instance, L"STATIC_SP", settings_page_proc)) return 0;
+  if (!register_static_copy(instance, L"STATIC_GR", aspect_preview_proc)) return 0;
+  load_text(STR_TITLE, title_text, TEXT_CAPACITY);
+  load_text(STR_WARNING_TITLE, warning_title, TEXT_CAPACITY);
 
   const SystemMetrics &m = system_metrics;
   int width = CLIENT_WIDTH + 2 * m.dialog_frame_width;
@@ -80,14 +238,28 @@ int create_main_window(HINSTANCE instance) {
                             ? panel
                             : nullptr);
   start_engine(main_window);
+
+  create_tab_control(instance);
+  clear_control_registries();
+  RECT display = {0, 0, 0, 0};
+  if (tab_control) {
+    GetClientRect(tab_control, &display);
+    SendMessageW(tab_control, TCM_ADJUSTRECT, FALSE, (LPARAM)&display);
+  }
+  current_page = PAGE_GAME_SYSTEM;
+  for (auto build : page_builders) build(&display);
+  show_tab_page(PAGE_GAME_SYSTEM);
+
+  create_bottom_buttons(instance);
+  focus_on(bottom_button(ID_SAVE));
   return 1;
 }
 
 int show_wait_window(HINSTANCE instance) {
   if (!register_setup_class(instance)) return 0;
-  load_text(100, title_text, TEXT_CAPACITY);
-  load_text(101, warning_title, TEXT_CAPACITY);
-  load_text(102, message_buffer, TEXT_CAPACITY);
+  load_text(STR_TITLE, title_text, TEXT_CAPACITY);
+  load_text(STR_WARNING_TITLE, warning_title, TEXT_CAPACITY);
+  load_text(STR_WAIT, message_buffer, TEXT_CAPACITY);
 
   SIZE text_size = {0, 0};
   HDC screen = GetDC(nullptr);

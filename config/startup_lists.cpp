@@ -3,6 +3,7 @@
 #include "display_modes.h"
 #include "files.h"
 #include "libraries.h"
+#include "package_catalogue.h"
 #include "program_state.h"
 #include "settings_store.h"
 #include <stdlib.h>
@@ -16,12 +17,9 @@ int get_extension(const wchar_t *name, wchar_t out[16]) {
   return 1;
 }
 
-namespace {
-
 // Walks folder depth first in the order Windows lists it; visit returns 1 to end the walk.
 // Returns 1 when the walk was ended by visit.
-int walk_folder(const wchar_t *folder, int (*visit)(const wchar_t *name, void *context),
-                void *context, int depth) {
+int walk_folder(const wchar_t *folder, FolderVisit visit, void *context, int depth) {
   wchar_t pattern[TEXT_CAPACITY];
   copy_text(pattern, TEXT_CAPACITY, folder);
   size_t length = wcslen(pattern);
@@ -34,6 +32,8 @@ int walk_folder(const wchar_t *folder, int (*visit)(const wchar_t *name, void *c
   WIN32_FIND_DATAW entry;
   HANDLE find = FindFirstFileW(pattern, &entry);
   if (find == INVALID_HANDLE_VALUE) return 0;
+  wchar_t folder_prefix[TEXT_CAPACITY];   // base and a backslash, before each file's name
+  join_path(folder_prefix, TEXT_CAPACITY, base, L"\\");
   int ended = 0;
   do {
     if (!wcscmp(entry.cFileName, L".") || !wcscmp(entry.cFileName, L"..")) continue;
@@ -44,14 +44,18 @@ int walk_folder(const wchar_t *folder, int (*visit)(const wchar_t *name, void *c
           join_path(below, TEXT_CAPACITY, parent, entry.cFileName))
         ended = walk_folder(below, visit, context, depth + 1);
     } else {
-      ended = visit(entry.cFileName, context);
+      wchar_t path[TEXT_CAPACITY];   // empty when the full path does not fit
+      if (!folder_prefix[0] || !join_path(path, TEXT_CAPACITY, folder_prefix, entry.cFileName)) path[0] = 0;
+      ended = visit(path, entry.cFileName, context);
     }
   } while (!ended && FindNextFileW(find, &entry));
   FindClose(find);
   return ended;
 }
 
-int take_first_bgm(const wchar_t *name, void *context) {
+namespace {
+
+int take_first_bgm(const wchar_t *, const wchar_t *name, void *context) {
   wchar_t extension[16];
   if (!get_extension(name, extension) || _wcsicmp(extension, L".wav") != 0) return 0;
   if (!_wcsicmp(name, L"clear.wav") || !_wcsicmp(name, L"gameover.wav")) return 0;
@@ -89,17 +93,20 @@ void load_startup_lists() {
     build_resolution_list();
   }
 
-  // Add-on packages are not catalogued: the list stays empty.
+  wchar_t folder[TEXT_CAPACITY];
   package_list = nullptr;
   package_count = 0;
+  if (join_path(folder, TEXT_CAPACITY, program_folder, L"menu\\local"))
+    scan_packages(&package_list, &package_count, folder);
+  if (package_count) sort_packages(package_list, 0, (int32_t)package_count - 1, SORT_BY_INSTALL, 0);
 
-  wchar_t folder[TEXT_CAPACITY];
   first_bgm_name[0] = 0;
   if (join_path(folder, TEXT_CAPACITY, program_folder, L"common\\bgm"))
     find_first_bgm(first_bgm_name, folder);
 
   copy_text(engine_test_sound_name, TEXT_CAPACITY,
-            choose_engine_test_sound(package_count, game_settings.language, nullptr));
+            choose_engine_test_sound(package_count, game_settings.language,
+                                     package_count ? package_list[0].display_name : nullptr));
 }
 
 void free_startup_lists() {

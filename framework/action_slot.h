@@ -15,11 +15,15 @@ union SlotWord {
 static_assert(sizeof(SlotWord) == 4, "slot words are 32-bit");
 
 // Start routine: returns the slot's duration in ms for a timed start, -1 for a looping one,
-// 0 for an immediate one.
-typedef int32_t (*SlotStart)(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
-                             int32_t ival2, float fval1, float fval2);
+// 0 for an immediate one. Every start routine is declared with this type: `StartRoutine flap_start;`.
+typedef int32_t StartRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                             float fval1, float fval2);
 // Update routine: turns the slot's progress into layer changes; may stop the slot.
-typedef void (*SlotUpdate)(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+typedef void UpdateRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+// Builder setup: fills what a slot row cannot hold as data; runs once when the slot is built.
+typedef void SetupRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+typedef StartRoutine* SlotStart;
+typedef UpdateRoutine* SlotUpdate;
 
 // One action. An immediate record ends after `timed`; a timed record carries the clock
 // and, after it, the handles of the layers it animates.

@@ -1,6 +1,7 @@
 // Start, tick, time left, create and destroy of an object's action slots.
 #include "action_slot.h"
 #include "aircraft_type.h"
+#include "slot_builder.h"
 
 tagKVRNFILE* object_record(KvrnContext context, KvrnLayer layer) {
     return reinterpret_cast<tagKVRNFILE*>(KVRNL_MoveAction(context, layer, KVRN_CMD_RECORD, 0, 0, 0.0f, 0.0f));
@@ -116,10 +117,13 @@ uint32_t create_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* recor
     ActionTable* table = static_cast<ActionTable*>(KVRN_AllocMemory(context, sizeof(ActionTable)));
     if (!table) return 1;
     table->count = 0;
-    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, 0));
+    // The table has the type's size from the start; a slot built beyond it grows it.
+    uint32_t size = aircraft_type->table_size > 0 ? static_cast<uint32_t>(aircraft_type->table_size) : 0;
+    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, size * sizeof(ActionSlot*)));
+    if (table->entries) table->count = static_cast<int32_t>(size);
     record->actions = table;
-    if (aircraft_type->build_part_slots) aircraft_type->build_part_slots(context, layer);
-    if (aircraft_type->build_sequence_slots) aircraft_type->build_sequence_slots(context, layer);
+    build_slot_table(context, layer, aircraft_type->part_slots);
+    build_slot_table(context, layer, aircraft_type->sequence_slots);
     run_reset(context, layer);
     tick_actions(context, layer, record, -1);
     return 1;
@@ -132,7 +136,7 @@ uint32_t destroy_actions(KvrnContext context, KvrnLayer /*layer*/, tagKVRNFILE* 
         ActionSlot* slot = table->entries[index];
         if (slot && slot->timed) slot->running = 0;
     }
-    if (ActionSlot* engine = slot_at(table, ENGINE_SLOT)) {
+    if (ActionSlot* engine = slot_at(table, SLOT_ENGINES)) {
         if (engine->word3.p) KVRN_FreeMemory(context, engine->word3.p);
         engine->word3.p = nullptr;
     }

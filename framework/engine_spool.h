@@ -18,12 +18,11 @@ static_assert(sizeof(EngineSpool) == 8, "two floats per engine");
 
 // ival1 = new power (0..100), ival2 = together flag. Returns the time until every engine
 // has arrived.
-int32_t engine_spool_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                           float fval1, float fval2);
-void engine_spool_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+StartRoutine engine_spool_start;
+UpdateRoutine engine_spool_update;
 
 // Builder setup of slot 28: a zeroed block of the type's engines in word3.
-void engine_spool_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+SetupRoutine engine_spool_setup;
 
 // The ramp of one update, last engine first; engines wait for the one before them unless
 // the together flag is set. For engine forms that turn other things than fans.

@@ -8,21 +8,37 @@
 #include "angles.h"
 #include "taxi_motion.h"
 
-extern const GroundPath reference_ground_path = {
-    60.0f,    // steer_limit
-    3000.0f,  // steer_time
-    2.0f,     // lookahead_seconds
-    270.0f,   // start_heading
-    {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}},
-    {2, 0.6f, {3.531f, -3.531f, 0, 0}, {0, 0, 0, 0}},
-    L"atl", L"atl_all", L"tbr_L",
-    3.5f,  // hitch_offset
-    3.5f,  // bar_length
-};
+namespace {
+constexpr GroundPath reference_ground_numbers() {
+    GroundPath g{};
+    g.taxi.wheelbase = 12.296f;
+    g.taxi.steer_limit = 60.0f;
+    g.taxi.steer_time = 3000.0f;
+    g.taxi.lookahead_seconds = 2.0f;
+    g.start_heading = 270.0f;
+    const float route[PUSHBACK_WAYPOINTS][2] = {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}};
+    for (int i = 0; i < PUSHBACK_WAYPOINTS; ++i) {
+        g.waypoints[i][0] = route[i][0];
+        g.waypoints[i][1] = route[i][1];
+    }
+    g.geometry.count = 2;
+    g.geometry.size = 0.6f;
+    g.geometry.px[0] = 3.531f;
+    g.geometry.px[1] = -3.531f;
+    g.tow_name = L"atl";
+    g.tow_body_name = L"atl_all";
+    g.tow_bar_name = L"tbr_L";
+    g.hitch_offset = 3.5f;
+    g.bar_length = 3.5f;
+    return g;
+}
+}  // namespace
+
+extern constexpr GroundPath reference_ground_path = reference_ground_numbers();
 
 namespace {
 TaxiNumbers taxi_numbers(const ActionSlot* slot) {
-    return {slot->word6.f, slot->word7.f, slot->word8.f, type_ground_path()->lookahead_seconds};
+    return {slot->word6.f, slot->word7.f, slot->word8.f, type_ground_path()->taxi.lookahead_seconds};
 }
 
 // Nose steering (slot 25) and the tyres turned by the distance rolled (slot 26, which also ends
@@ -46,7 +62,7 @@ int32_t tow_follow_step(KvrnContext context, KvrnLayer object, const ActionSlot*
     tow.position = s->tow_position;
     tow.rotation = s->tow_rotation;
     tow.target = s->target;
-    uint32_t going = KVRNL_MoveAction(context, s->tow_object, TAXI_STEP_COMMAND, path_state_argument(&tow), step_ms,
+    uint32_t going = KVRNL_MoveAction(context, s->tow_object, TOW_TAXI_STEP, path_state_argument(&tow), step_ms,
                                       0.0f, 0.0f);
     if (going == 0) return 0;
     s->tow_steer = tow.steer;
@@ -117,10 +133,10 @@ int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32
 
 void taxi_slot_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     const GroundPath* ground = type_ground_path();
-    slot->word1.p = get_action_slot(context, object, 25);
-    slot->word2.p = get_action_slot(context, object, 26);
+    slot->word1.p = get_action_slot(context, object, SLOT_NOSE_STEER);
+    slot->word2.p = get_action_slot(context, object, SLOT_TYRES);
     slot->word5.u = 0;
-    slot->word6.f = aircraft_type ? aircraft_type->wheelbase : 0.0f;
-    slot->word7.f = ground->steer_limit;
-    slot->word8.f = ground->steer_time;
+    slot->word6.f = ground->taxi.wheelbase;
+    slot->word7.f = ground->taxi.steer_limit;
+    slot->word8.f = ground->taxi.steer_time;
 }

@@ -63,9 +63,6 @@ static_assert(offsetof(GeometryRecord, size) == 4 && offsetof(GeometryRecord, px
 
 enum { PUSHBACK_WAYPOINTS = 5 };
 
-// Slot 40 of an aircraft, and the command that a tow vehicle answers with the same step.
-enum { TAXI_STEP_COMMAND = 40 };
-
 // A PathState handed over as the 32-bit first integer of command 40, and taken back.
 inline int32_t path_state_argument(PathState* state) {
     return static_cast<int32_t>(reinterpret_cast<uintptr_t>(state));
@@ -74,13 +71,19 @@ inline PathState* path_state_from(int32_t ival1) {
     return reinterpret_cast<PathState*>(static_cast<uintptr_t>(static_cast<uint32_t>(ival1)));
 }
 
-// A type's numbers for ground movement (the wheelbase is the type's own, in AircraftType).
-// Types with the short look-ahead give lookahead_seconds 1.0; types pulled by the small tow
-// vehicle name "atm", "atm_all", "tbr_M" with a hitch offset of 2.5.
+// The taxi numbers of a vehicle steered by its nose wheel, as the catalogue gives them.
+struct TaxiNumbers {
+    float wheelbase;          // slot 40 word6: main gear to nose wheel
+    float steer_limit;        // slot 40 word7: degrees either side of straight
+    float steer_time;         // slot 40 word8: ms from straight to the limit
+    float lookahead_seconds;  // default look-ahead in seconds of travel at the effective speed
+};
+
+// A type's numbers for ground movement. Types with the short look-ahead give
+// lookahead_seconds 1.0; types pulled by the small tow vehicle name "atm", "atm_all", "tbr_M"
+// with a hitch offset of 2.5.
 struct GroundPath {
-    float steer_limit;             // slot 40 word7: nose-wheel limit, degrees either side
-    float steer_time;              // slot 40 word8: ms from straight to the limit
-    float lookahead_seconds;       // default look-ahead: seconds of travel at the effective speed
+    TaxiNumbers taxi;
     float start_heading;           // heading at the first waypoint
     float waypoints[PUSHBACK_WAYPOINTS][2];  // pushback route, (x, z)
     GeometryRecord geometry;       // slot 38's answer
@@ -97,15 +100,12 @@ extern const GroundPath reference_ground_path;
 // word5 = 0, word6 = wheelbase, word7 = steering limit in degrees, word8 = steering time in ms
 // from straight to the limit. Slot 41's words: word1 = slot 40, word2 = index of the waypoint
 // steered to.
-int32_t geometry_query(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float fval1, float fval2);
-int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                  float fval1, float fval2);
-void taxi_slot_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);  // words of slot 40
-int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float fval1, float fval2);
-void pushback_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
-void pushback_slot_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);  // words of slot 41
+StartRoutine geometry_query;
+StartRoutine taxi_step;
+SetupRoutine taxi_slot_setup;  // words of slot 40
+StartRoutine pushback_start;
+UpdateRoutine pushback_update;
+SetupRoutine pushback_slot_setup;  // words of slot 41
 
 // The type's ground numbers; the reference ones when the type gives none.
 const GroundPath* type_ground_path();

@@ -6,6 +6,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "commands.h"
+
 #ifdef KVRN_ENGINE_BUILD
 #define KVRN_API
 #else
@@ -42,17 +44,6 @@ static_assert(offsetof(tagKVRNFILE, fval1) == 416, "fval1 at 416");
 static_assert(offsetof(tagKVRNFILE, fval2) == 420, "fval2 at 420");
 static_assert(offsetof(tagKVRNFILE, actions) == 424, "actions at 424");
 static_assert(sizeof(tagKVRNFILE) == 428, "the engine's record is 428 bytes");
-
-// Commands of the entry point.
-enum {
-    KVRN_CMD_LIGHT = -6,      // update the engine dynamic light
-    KVRN_CMD_TIME_LEFT = -5,  // milliseconds left of slot ival1
-    KVRN_CMD_RECORD = -4,     // answered by the engine: the object's record
-    KVRN_CMD_TICK = -3,       // advance every clock by ival1 ms; -1 jumps to the end
-    KVRN_CMD_DESTROY = -2,
-    KVRN_CMD_CREATE = -1,
-    KVRN_CMD_RESET = 0,
-};
 
 // Layer properties of KVRNL_EXT_RecallFunction and KVRNL_EXT_Function.
 enum {

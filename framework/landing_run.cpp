@@ -6,16 +6,6 @@
 #include "layer_ops.h"
 
 namespace {
-enum {
-    SEQ_AFTER_TAKEOFF = 8,  // clears the take-off configuration
-    SEQ_APPROACH = 9,
-    SEQ_FINAL = 10,
-    SEQ_FLARE = 11,
-    SEQ_TOUCHDOWN = 12,
-    SEQ_ROLLOUT = 13,
-    SLIP_START = 2,
-};
-
 const float START_SPEED = 200.0f;     // km/h
 const float BRAKING = 10.0f;          // km/h per second on the roll-out
 const float SWAY_PERIOD = 20000.0f;   // ms

@@ -11,6 +11,5 @@
 // (float); word7 = sway clock in ms (float, 0 to 20000).
 
 // ival1 = sequence flag, ival2 = layer to move, fval1 = start distance. Returns -1.
-int32_t landing_demo_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                           float fval1, float fval2);
-void landing_demo_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+StartRoutine landing_demo_start;
+UpdateRoutine landing_demo_update;

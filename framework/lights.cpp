@@ -4,7 +4,6 @@
 #include <string.h>
 
 #include "layer_ops.h"
-#include "slot_builder.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
@@ -137,9 +136,9 @@ void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint3
 }
 
 void light_update(KvrnContext context, KvrnLayer object) {
-    ActionSlot* params = get_action_slot(context, object, LIGHT_PARAMS_SLOT);
+    ActionSlot* params = get_action_slot(context, object, SLOT_LIGHT_PARAMS);
     if (!params || params->word1.i == 0 || params->word2.i == 0) return;
-    ActionSlot* beacon = get_action_slot(context, object, BEACON_SLOT);
+    ActionSlot* beacon = get_action_slot(context, object, SLOT_BEACON);
     if (!beacon || !beacon->timed || !beacon->running) {
         dynamic_light_off(context);
         return;
@@ -155,8 +154,8 @@ void light_update(KvrnContext context, KvrnLayer object) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }
-    ActionSlot* nav = get_action_slot(context, object, NAV_LIGHTS_SLOT);
-    ActionSlot* strobes = get_action_slot(context, object, STROBE_SLOT);
+    ActionSlot* nav = get_action_slot(context, object, SLOT_NAV_LIGHTS);
+    ActionSlot* strobes = get_action_slot(context, object, SLOT_STROBES);
     if (nav && nav->word1.i != 0 && p > 0.5f && p < 0.7f && strobes && strobes->timed && strobes->running) {
         flash_at = &numbers.strobe;
         lamp = strobes->layers[p < 0.6f ? 0 : 1];
@@ -166,21 +165,4 @@ void light_update(KvrnContext context, KvrnLayer object) {
         return;
     }
     place_dynamic_light(context, lamp, flash_at->range, flash_at->colour);
-}
-
-void beacon_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    store_base_scale(context, slot, 0, 5);
-    store_base_scale(context, slot, 1, 6);
-}
-
-void landing_light_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    store_base_scale(context, slot, 0, 5);
-    store_base_scale(context, slot, 2, 6);
-}
-
-void front_light_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    slot->word1.u = 1;
-    slot->word2.u = 1;
-    set_glow_scale(context, slot->layers[1], 1.0f);
-    store_base_scale(context, slot, 1, 5);
 }

@@ -17,48 +17,38 @@ static_assert(offsetof(LightRecord, range) == 36, "range at 36");
 static_assert(offsetof(LightRecord, colour) == 44, "colours at 44");
 static_assert(sizeof(LightRecord) == 56, "the light record is 56 bytes");
 
-enum { LIGHT_PARAMS_SLOT = 19, BEACON_SLOT = 30, NAV_LIGHTS_SLOT = 31, STROBE_SLOT = 36 };
-
 // Slot 30: ival1 non-zero shows "atlightu" and "atlightd" and starts the 1000 ms flash loop.
-// word5, word6 = base scales of the two lamps. Returns -1.
-int32_t beacon_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                     float fval1, float fval2);
-void beacon_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+// word5, word6 = base scales of the two lamps (stored by the builder). Returns -1.
+StartRoutine beacon_start;
+UpdateRoutine beacon_update;
 
 // Slot 31: word1 = on flag; shows or hides every layer of the slot.
-int32_t nav_lights_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float fval1, float fval2);
+StartRoutine nav_lights_set;
 
 // Slot 32: ival1 = level 0..100; 0 hides "rolight".
-int32_t rolight_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                    float fval1, float fval2);
+StartRoutine rolight_set;
 
 // Slot 33: ival1 = level 0..100; 0 fades out at the last level. word1 = level, word5 and
 // word6 = base scales of the first and second lamp pair. Returns the duration.
-int32_t landing_light_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
-                            int32_t ival2, float fval1, float fval2);
-void landing_light_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+StartRoutine landing_light_start;
+UpdateRoutine landing_light_update;
 
 // Slot 34: ival1 = beam wanted on, ival2 = "frlight" wanted on. word1/word2 = beam/lamp state,
 // word3/word4 = wanted states, word5 = base scale of the beam. Returns the duration.
-int32_t front_light_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                          float fval1, float fval2);
-void front_light_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+StartRoutine front_light_start;
+UpdateRoutine front_light_update;
 
 // Slot 35: "lglight" shown while ival1 is non-zero.
-int32_t logo_light_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float fval1, float fval2);
+StartRoutine logo_light_set;
 
 // Slot 36: the strobes are only a running clock that the dynamic light reads. Returns -1.
-int32_t strobe_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                     float fval1, float fval2);
+StartRoutine strobe_start;
 // The update that does nothing.
-void idle_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine idle_update;
 
 // Slot 19: word1 = ival1, word2 = ival2, word5 = fval1, word6 = fval2. ival2 = 0 switches
 // light 7 off; the dynamic light runs only while word1 and word2 are both non-zero.
-int32_t light_params_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                         float fval1, float fval2);
+StartRoutine light_params_set;
 
 // Command -6: places light 7 at whichever lamp flashes in this moment of the beacon second.
 void light_update(KvrnContext context, KvrnLayer object);
@@ -66,8 +56,3 @@ void light_update(KvrnContext context, KvrnLayer object);
 // Light 7 at the layer's position with the given range and colour.
 void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour);
 void dynamic_light_off(KvrnContext context);
-
-// Builder setups: slot 30's and slot 33's base scales; slot 34's states and beam scale.
-void beacon_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);
-void landing_light_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);
-void front_light_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot);

@@ -32,7 +32,7 @@ int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, 
     if (fval2 == 0.0f) return -1;
 
     // A step of no time through the object's own slot 40 places the nose wheel.
-    post_action(context, object, TAXI_STEP_COMMAND, path_state_argument(s), 0, 0.0f, 0.0f);
+    post_action(context, object, TOW_TAXI_STEP, path_state_argument(s), 0, 0.0f, 0.0f);
     KvrnLayer tow = find_scene_layer(context, ground->tow_name);
     if (!tow) return -1;
     s->tow = s->tow_object = tow;
@@ -68,5 +68,5 @@ void pushback_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
 }
 
 void pushback_slot_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    slot->word1.p = get_action_slot(context, object, TAXI_STEP_COMMAND);
+    slot->word1.p = get_action_slot(context, object, SLOT_TAXI);
 }

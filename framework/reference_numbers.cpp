@@ -22,37 +22,40 @@ const FlapMove reference_flap_moves[] = {
     {14, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_05
     {15, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_06
 };
+
+constexpr TypeNumbers reference_type_numbers() {
+    TypeNumbers n{};
+    n.rotate_pitch = 6.0f;
+    n.climb_pitch = 6.0f;
+    n.final_pitch = 2.0f;
+    n.flare_pitch = 2.0f;
+    n.flare_rise = 2.0f;
+    n.flare_height = 10.0f;
+    n.touchdown_pitch = 4.0f;
+    n.spoiler_angle = -80.0f;
+    n.reverser_slide = 0.5f;
+    n.flap_time = 8000;
+    n.slat_time = 4000;
+    n.flap_moves = list_of(reference_flap_moves);
+    n.slat_drop = 0.2f;
+    n.slat_reach = 0.3f;
+    n.slat_roll = 1.0f;
+    n.slat_pitch = 50.0f;
+    n.door_angle = 40.0f;
+    n.nose_door_angle = 80.0f;
+    n.tyres = 6;
+    n.nose_tyres = 2;
+    n.nose_tyre_circumference = 2.607522f;
+    n.main_tyre_circumference = 3.8327432f;
+    n.engines = 2;
+    n.upper_beacon = {1.8f, 100};     // red 100
+    n.lower_beacon = {2.8f, 50};      // red 50
+    n.strobe = {15.0f, 0xFFFFFF};     // white
+    return n;
+}
 }  // namespace
 
-extern const TypeNumbers reference_numbers = {
-    6.0f,    // rotate_pitch
-    6.0f,    // climb_pitch
-    2.0f,    // final_pitch
-    2.0f,    // flare_pitch
-    2.0f,    // flare_rise
-    10.0f,   // flare_height
-    4.0f,    // touchdown_pitch
-    -80.0f,  // spoiler_angle
-    0.5f,    // reverser_slide
-    8000,    // flap_time
-    4000,    // slat_time
-    reference_flap_moves,
-    sizeof reference_flap_moves / sizeof reference_flap_moves[0],
-    0.2f,    // slat_drop
-    0.3f,    // slat_reach
-    1.0f,    // slat_roll
-    50.0f,   // slat_pitch
-    40.0f,   // door_angle
-    80.0f,   // nose_door_angle
-    6,       // tyres
-    2,       // nose_tyres
-    2.607522f,   // nose_tyre_circumference
-    3.8327432f,  // main_tyre_circumference
-    2,       // engines
-    {1.8f, 100},        // upper_beacon: red 100
-    {2.8f, 50},         // lower_beacon: red 50
-    {15.0f, 0xFFFFFF},  // strobe: white
-};
+extern constexpr TypeNumbers reference_numbers = reference_type_numbers();
 
 const TypeNumbers& type_numbers() {
     return aircraft_type && aircraft_type->numbers ? *aircraft_type->numbers : reference_numbers;

@@ -37,64 +37,62 @@ const wchar_t* const logo_light_layers[] = {L"lglight", nullptr};
 const wchar_t* const strobe_layers[] = {L"wglightl", L"wglightr", nullptr};
 const wchar_t* const door_layers[] = {L"04body03", L"Z_door01", nullptr};
 
-FormedNames tyre_names;  // "tire001" .. "tire006", formed when the slots are built
+const SlotConstant front_light_words[] = {{1, WORD_UNSIGNED, 1}, {2, WORD_UNSIGNED, 1}, {}};  // beam and lamp on
+const BaseScale beacon_scales[] = {{0, 5}, {1, 6}, {}};
+const BaseScale landing_light_scales[] = {{0, 5}, {2, 6}, {}};  // first and second lamp pair
+const BaseScale front_light_scales[] = {{1, 5}, {}};            // the beam
 
 const uint32_t LOOP = 1;
 const uint32_t TIMED = 1;  // a timed record of the sequences, which animate no layers of their own
+const uint32_t BY_LAYERS = TIMED_BY_LAYERS;
 
 // Creation order matters: slots 25 and 26 before 40, slot 40 before 41 (their setups link them).
 const SlotRow part_rows[] = {
-    // slot, start,            update,               timed, ms, loop, setup,               layers,               flags
-    {1,  level1_hide,          nullptr,              1,  0,     0,    nullptr,              level1_layers,        0},
-    {21, anim_toggle_start,    spoiler_update,       4,  1000,  0,    nullptr,              spoiler_layers,       0},
-    {22, anim_toggle_start,    reverser_update,      3,  1000,  0,    nullptr,              reverser_layers,      0},
-    {23, flap_start,           flap_update,          15, 0,     0,    nullptr,              flap_layers,          0},
-    {24, slat_start,           slat_update,          4,  0,     0,    nullptr,              slat_layers,          0},
-    {25, nose_steer_set,       nullptr,              1,  0,     0,    nullptr,              nose_steer_layers,    0},
-    {26, tire_roll,            tire_update,          5,  1000,  LOOP, nullptr,              tyre_names.list,      0},
-    {27, gear_start,           gear_update,          18, 12000, 0,    nullptr,              gear_layers,          0},
-    {28, engine_spool_start,   engine_spool_update,  3,  20000, LOOP, engine_spool_setup,   engine_layers,        0},
-    {30, beacon_start,         beacon_update,        1,  1000,  LOOP, beacon_setup,         beacon_layers,        0},
-    {31, nav_lights_set,       nullptr,              2,  0,     0,    nullptr,              nav_light_layers,     0},
-    {32, rolight_set,          nullptr,              1,  0,     0,    nullptr,              rolight_layers,       0},
-    {33, landing_light_start,  landing_light_update, 3,  1000,  0,    landing_light_setup,  landing_light_layers, 0},
-    {34, front_light_start,    front_light_update,   1,  1000,  0,    front_light_setup,    front_light_layers,   0},
-    {35, logo_light_set,       nullptr,              1,  0,     0,    nullptr,              logo_light_layers,    0},
-    {36, strobe_start,         idle_update,          1,  1000,  LOOP, nullptr,              strobe_layers,        0},
-    {20, body_pitch_set,       nullptr,              1,  0,     0,    nullptr,              nullptr,              OWN_ROOT_LAYER},
-    {37, anim_toggle_start,    door_update,          1,  6000,  0,    nullptr,              door_layers,          0},
-    {38, geometry_query,       nullptr,              SLOT_IMMEDIATE, 0, 0, nullptr,         nullptr,              0},
-    {40, taxi_step,            nullptr,              1,  0,     0,    taxi_slot_setup,      nullptr,              0},
-    {41, pushback_start,       pushback_update,      1,  1000,  LOOP, pushback_slot_setup,  nullptr,              0},
-    {42, landing_demo_start,   landing_demo_update,  1,  1000,  LOOP, nullptr,              nullptr,              0},
+    // slot,               start,               update,               timed,          ms,    loop, setup,               layers,               flags,          words,             base scales
+    {SLOT_LEVEL1,         level1_hide,         nullptr,              BY_LAYERS,      0,     0,    nullptr,             level1_layers,        0,              nullptr,           nullptr},
+    {SLOT_SPOILERS,       anim_toggle_start,   spoiler_update,       BY_LAYERS,      1000,  0,    nullptr,             spoiler_layers,       0,              nullptr,           nullptr},
+    {SLOT_REVERSERS,      anim_toggle_start,   reverser_update,      BY_LAYERS,      1000,  0,    nullptr,             reverser_layers,      0,              nullptr,           nullptr},
+    {SLOT_FLAPS,          flap_start,          flap_update,          BY_LAYERS,      0,     0,    nullptr,             flap_layers,          0,              nullptr,           nullptr},
+    {SLOT_SLATS,          slat_start,          slat_update,          BY_LAYERS,      0,     0,    nullptr,             slat_layers,          0,              nullptr,           nullptr},
+    {SLOT_NOSE_STEER,     nose_steer_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nose_steer_layers,    0,              nullptr,           nullptr},
+    {SLOT_TYRES,          tire_roll,           tire_update,          BY_LAYERS,      1000,  LOOP, nullptr,             nullptr,              TYRE_LAYERS,    nullptr,           nullptr},
+    {SLOT_GEAR,           gear_start,          gear_update,          BY_LAYERS,      12000, 0,    nullptr,             gear_layers,          0,              nullptr,           nullptr},
+    {SLOT_ENGINES,        engine_spool_start,  engine_spool_update,  BY_LAYERS,      20000, LOOP, engine_spool_setup,  engine_layers,        0,              nullptr,           nullptr},
+    {SLOT_BEACON,         beacon_start,        beacon_update,        BY_LAYERS,      1000,  LOOP, nullptr,             beacon_layers,        0,              nullptr,           beacon_scales},
+    {SLOT_NAV_LIGHTS,     nav_lights_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nav_light_layers,     0,              nullptr,           nullptr},
+    {SLOT_ROLIGHT,        rolight_set,         nullptr,              BY_LAYERS,      0,     0,    nullptr,             rolight_layers,       0,              nullptr,           nullptr},
+    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, BY_LAYERS,      1000,  0,    nullptr,             landing_light_layers, 0,              nullptr,           landing_light_scales},
+    {SLOT_FRONT_LIGHT,    front_light_start,   front_light_update,   BY_LAYERS,      1000,  0,    nullptr,             front_light_layers,   0,              front_light_words, front_light_scales},
+    {SLOT_LOGO_LIGHT,     logo_light_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             logo_light_layers,    0,              nullptr,           nullptr},
+    {SLOT_STROBES,        strobe_start,        idle_update,          BY_LAYERS,      1000,  LOOP, nullptr,             strobe_layers,        0,              nullptr,           nullptr},
+    {SLOT_BODY_PITCH,     body_pitch_set,      nullptr,              BY_LAYERS,      0,     0,    nullptr,             nullptr,              OWN_ROOT_LAYER, nullptr,           nullptr},
+    {SLOT_DOOR,           anim_toggle_start,   door_update,          BY_LAYERS,      6000,  0,    nullptr,             door_layers,          0,              nullptr,           nullptr},
+    {SLOT_GEOMETRY,       geometry_query,      nullptr,              SLOT_IMMEDIATE, 0,     0,    nullptr,             nullptr,              0,              nullptr,           nullptr},
+    {SLOT_TAXI,           taxi_step,           nullptr,              TIMED,          0,     0,    taxi_slot_setup,     nullptr,              0,              nullptr,           nullptr},
+    {SLOT_PUSHBACK,       pushback_start,      pushback_update,      TIMED,          1000,  LOOP, pushback_slot_setup, nullptr,              0,              nullptr,           nullptr},
+    {SLOT_LANDING_RUN,    landing_demo_start,  landing_demo_update,  TIMED,          1000,  LOOP, nullptr,             nullptr,              0,              nullptr,           nullptr},
 };
 
 const SlotRow sequence_rows[] = {
-    // slot, start,                update,                   timed,          ms, loop, setup, layers, flags
-    {2,  seq_nav_lights_on,        nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {3,  seq_beacon_on,            nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {4,  seq_departure_setup,      nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {5,  seq_landing_lights_on,    nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {6,  seq_rotate_start,         seq_rotate_update,        TIMED,          3000,  0, nullptr, nullptr, 0},
-    {7,  seq_climb_pitch,          nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {8,  seq_after_takeoff_start,  seq_after_takeoff_update, TIMED,          10000, 0, nullptr, nullptr, 0},
-    {9,  seq_approach_flaps,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {10, seq_final_config_start,   seq_final_config_update,  TIMED,          10000, 0, nullptr, nullptr, 0},
-    {11, seq_flare_pitch,          nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {12, seq_touchdown_start,      seq_touchdown_update,     TIMED,          3000,  0, nullptr, nullptr, 0},
-    {13, seq_rollout_start,        seq_rollout_update,       TIMED,          5000,  0, nullptr, nullptr, 0},
-    {14, seq_after_landing,        nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {15, seq_beacon_off,           nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {16, seq_nav_lights_off,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0},
-    {19, light_params_set,         nullptr,                  TIMED,          0,     0, nullptr, nullptr, 0},
+    // slot,                 start,                   update,                   timed,          ms,    loop, setup,   layers,  flags, words,   base scales
+    {SEQ_NAV_LIGHTS_ON,     seq_nav_lights_on,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_BEACON_ON,         seq_beacon_on,           nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_DEPARTURE,         seq_departure_setup,     nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_LANDING_LIGHTS_ON, seq_landing_lights_on,   nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_ROTATE,            seq_rotate_start,        seq_rotate_update,        TIMED,          3000,  0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_CLIMB,             seq_climb_pitch,         nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_AFTER_TAKEOFF,     seq_after_takeoff_start, seq_after_takeoff_update, TIMED,          10000, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_APPROACH,          seq_approach_flaps,      nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_FINAL,             seq_final_config_start,  seq_final_config_update,  TIMED,          10000, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_FLARE,             seq_flare_pitch,         nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_TOUCHDOWN,         seq_touchdown_start,     seq_touchdown_update,     TIMED,          3000,  0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_ROLLOUT,           seq_rollout_start,       seq_rollout_update,       TIMED,          5000,  0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_AFTER_LANDING,     seq_after_landing,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_BEACON_OFF,        seq_beacon_off,          nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SEQ_NAV_LIGHTS_OFF,    seq_nav_lights_off,      nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SLOT_LIGHT_PARAMS,     light_params_set,        nullptr,                  TIMED,          0,     0, nullptr, nullptr, 0, nullptr, nullptr},
 };
 }  // namespace
 
-void build_reference_part_slots(KvrnContext context, KvrnLayer object) {
-    form_layer_names(&tyre_names, L"tire%03d", 1, type_numbers().tyres);
-    build_slots(context, object, part_rows);
-}
-
-void build_reference_sequence_slots(KvrnContext context, KvrnLayer object) {
-    build_slots(context, object, sequence_rows);
-}
+extern constexpr List<SlotRow> reference_part_rows = list_of(part_rows);
+extern constexpr List<SlotRow> reference_sequence_rows = list_of(sequence_rows);

@@ -1,8 +1,9 @@
-// The reference type's slot builders: the part slots (moving parts, lights, ground movement)
-// and the sequence slots (flight phases and the light parameters).
+// The reference type's slot rows: the part slots (moving parts, lights, ground movement) and the
+// sequence slots (flight phases and the light parameters). Every aircraft type builds these
+// rows with its own changes.
 #pragma once
 
-#include "kvrn_engine.h"
+#include "slot_builder.h"
 
-void build_reference_part_slots(KvrnContext context, KvrnLayer object);
-void build_reference_sequence_slots(KvrnContext context, KvrnLayer object);
+extern const List<SlotRow> reference_part_rows;
+extern const List<SlotRow> reference_sequence_rows;

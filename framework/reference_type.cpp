@@ -1,4 +1,5 @@
-// The reference aircraft type: the framework's own builders, reset and light update.
+// The reference aircraft type: the reference rows unchanged, the framework's reset and light
+// update, and the reference numbers. Every other type starts from a copy of it.
 #include "reference_type.h"
 
 #include "ground_path.h"
@@ -7,12 +8,25 @@
 #include "sequences.h"
 #include "type_numbers.h"
 
-extern const AircraftType reference_type = {
-    build_reference_part_slots,
-    build_reference_sequence_slots,
-    reset_actions,
-    light_update,
-    12.296f,  // wheelbase
-    &reference_ground_path,
-    &reference_numbers,
+namespace {
+const ScalePreset reference_scale_presets[] = {
+    {SLOT_FRONT_LIGHT, 1, 1.0f},  // the beam, before its base scale is read
 };
+
+constexpr AircraftType reference_aircraft_type() {
+    AircraftType type{};
+    type.table_size = SLOT_LANDING_RUN + 1;
+    type.part_slots.base = &reference_part_rows;
+    type.sequence_slots.base = &reference_sequence_rows;
+    type.reset_plan = &reference_reset_plan;
+    type.scale_presets = list_of(reference_scale_presets);
+    type.numbers = &reference_numbers;
+    type.ground = &reference_ground_path;
+    type.reset = reset_actions;
+    type.light_update = light_update;
+    return type;
+}
+}  // namespace
+
+// Constant-initialized, like the reference rows and numbers: complete before any type copies it.
+extern constexpr AircraftType reference_type = reference_aircraft_type();

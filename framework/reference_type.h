@@ -1,4 +1,4 @@
-// The reference aircraft type: the framework's own builders and routines.
+// The reference aircraft type: the framework's own rows, routines and numbers.
 #pragma once
 
 #include "aircraft_type.h"

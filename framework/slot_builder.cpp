@@ -2,39 +2,115 @@
 
 #include <wchar.h>
 
+#include "aircraft_type.h"
+#include "layer_ops.h"
+#include "type_numbers.h"
+
 namespace {
-uint32_t layer_count(const SlotRow& row) {
+FormedNames tyre_names;  // "tire001" on, formed for the running type when a tyre row is built
+
+const wchar_t* const* row_layers(const SlotRow& row) {
+    if (row.flags & TYRE_LAYERS) return form_layer_names(&tyre_names, L"tire%03d", 1, type_numbers().tyres);
+    return row.layers;
+}
+
+uint32_t layer_count(const SlotRow& row, const wchar_t* const* names) {
     if (row.flags & OWN_ROOT_LAYER) return 1;
     uint32_t n = 0;
-    for (const wchar_t* const* name = row.layers; name && *name; ++name) ++n;
+    for (const wchar_t* const* name = names; name && *name; ++name) ++n;
     return n;
+}
+
+void apply_scale_presets(KvrnContext context, const SlotRow& row, ActionSlot* slot, uint32_t layers) {
+    if (!aircraft_type) return;
+    const List<ScalePreset>& presets = aircraft_type->scale_presets;
+    for (size_t i = 0; i < presets.count; ++i) {
+        const ScalePreset& preset = presets.items[i];
+        if (preset.slot == row.slot && preset.layer < layers)
+            set_glow_scale(context, slot->layers[preset.layer], preset.scale);
+    }
+}
+
+void store_base_scales(KvrnContext context, const SlotRow& row, ActionSlot* slot, uint32_t layers) {
+    for (const BaseScale* scale = row.base_scales; scale && scale->word != 0; ++scale) {
+        if (scale->word > 8) continue;
+        float base = scale->layer < layers ? layer_base_scale(context, slot->layers[scale->layer]) : 0.0f;
+        slot_word(slot, scale->word)->f = base;
+    }
+}
+
+void store_constants(const SlotRow& row, ActionSlot* slot) {
+    for (const SlotConstant* constant = row.words; constant && constant->word != 0; ++constant) {
+        if (constant->word > 8) continue;
+        SlotWord* word = slot_word(slot, constant->word);
+        if (constant->kind == WORD_FLOAT)
+            word->f = constant->value;
+        else
+            word->u = static_cast<uint32_t>(constant->value);
+    }
+}
+
+template <typename T>
+const T* find_slot(const List<T>& list, int32_t slot) {
+    for (size_t i = 0; i < list.count; ++i)
+        if (list.items[i].slot == slot) return &list.items[i];
+    return nullptr;
+}
+
+bool is_left_out(const List<int32_t>& left_out, int32_t slot) {
+    for (size_t i = 0; i < left_out.count; ++i)
+        if (left_out.items[i] == slot) return true;
+    return false;
 }
 }  // namespace
 
-void build_slots(KvrnContext context, KvrnLayer object, const SlotRow* rows, size_t count) {
-    for (size_t r = 0; r < count; ++r) {
-        const SlotRow& row = rows[r];
-        uint32_t layers = layer_count(row);
-        // Room for at least `timed` + 1 handles: routines that count their layers from `timed`
-        // then read a zero handle, never past the record, when a slot has a single layer.
-        uint32_t room = layers > row.timed + 1 ? layers : row.timed + 1;
-        uint32_t bytes = row.timed ? TIMED_SLOT_HEADER_BYTES + room * sizeof(KvrnLayer) : IMMEDIATE_SLOT_BYTES;
-        ActionSlot* slot = create_action_slot(context, object, row.slot, bytes);
-        if (!slot) continue;
-        slot->start = row.start;
-        slot->timed = row.timed;
-        if (row.timed) {
-            slot->update = row.update;
-            slot->duration = row.duration;
-            slot->looping = row.looping;
-            if (row.flags & OWN_ROOT_LAYER) {
-                slot->layers[0] = object;
-            } else {
-                for (uint32_t i = 0; i < layers; ++i)
-                    slot->layers[i] = KVRNL_SearchLayer(context, object, row.layers[i]);
-            }
+void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row) {
+    const wchar_t* const* names = row_layers(row);
+    uint32_t layers = layer_count(row, names);
+    uint32_t timed = row.timed;
+    if (timed == TIMED_BY_LAYERS) timed = layers > 1 ? layers - 1 : 1;
+    // Room for at least `timed` + 1 handles: routines that count their layers from `timed`
+    // then read a zero handle, never past the record, when a slot has a single layer.
+    uint32_t room = layers > timed + 1 ? layers : timed + 1;
+    uint32_t bytes = timed ? TIMED_SLOT_HEADER_BYTES + room * sizeof(KvrnLayer) : IMMEDIATE_SLOT_BYTES;
+    ActionSlot* slot = create_action_slot(context, object, row.slot, bytes);
+    if (!slot) return;
+    slot->start = row.start;
+    slot->timed = timed;
+    if (timed) {
+        slot->update = row.update;
+        slot->duration = row.duration;
+        slot->looping = row.looping;
+        if (row.flags & OWN_ROOT_LAYER) {
+            slot->layers[0] = object;
+        } else {
+            for (uint32_t i = 0; i < layers; ++i) slot->layers[i] = KVRNL_SearchLayer(context, object, names[i]);
         }
-        if (row.setup) row.setup(context, object, slot);
+        apply_scale_presets(context, row, slot, layers);
+        store_base_scales(context, row, slot, layers);
+    }
+    store_constants(row, slot);
+    if (row.setup) row.setup(context, object, slot);
+}
+
+void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& table) {
+    size_t base_count = table.base ? table.base->count : 0;
+    for (size_t r = 0; r < base_count; ++r) {
+        const SlotRow& base = table.base->items[r];
+        if (is_left_out(table.left_out, base.slot)) continue;
+        const SlotRow* replaced = find_slot(table.rows, base.slot);
+        SlotRow row = replaced ? *replaced : base;
+        if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
+            if (edit->layers) row.layers = edit->layers;
+            if (edit->duration != 0) row.duration = edit->duration;
+        }
+        build_slot(context, object, row);
+    }
+    for (size_t r = 0; r < table.rows.count; ++r) {
+        const SlotRow& added = table.rows.items[r];
+        bool in_base = false;
+        for (size_t b = 0; b < base_count && !in_base; ++b) in_base = table.base->items[b].slot == added.slot;
+        if (!in_base) build_slot(context, object, added);
     }
 }
 
@@ -53,8 +129,4 @@ const wchar_t* const* form_layer_names(FormedNames* names, const wchar_t* format
     }
     names->list[count] = nullptr;
     return names->list;
-}
-
-void store_base_scale(KvrnContext context, ActionSlot* slot, uint32_t index, int word) {
-    slot_word(slot, word)->f = layer_base_scale(context, slot->layers[index]);
 }

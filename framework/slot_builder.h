@@ -1,37 +1,92 @@
-// Slots are built from tables: one row per slot, read by one builder routine.
+// Slots are built from tables: one row per slot, read by one builder routine. An aircraft type
+// builds the reference rows with its own changes (rows replaced or added, slots left out, other
+// layer lists or durations), so that it lists only what differs.
 #pragma once
 
 #include <stddef.h>
 
 #include "action_slot.h"
 
-// Fills what a row cannot hold as constants (base scales, links to other slots, blocks of
-// its own); runs after the slot's layers are looked up.
-typedef void (*SlotSetup)(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+typedef SetupRoutine* SlotSetup;
 
-enum : uint32_t { SLOT_IMMEDIATE = 0 };
-enum : uint32_t { OWN_ROOT_LAYER = 1 };  // row flag: the slot's one layer is the object's root
+// A constant table of rows or numbers, as the records of a type point to it.
+template <typename T>
+struct List {
+    const T* items;
+    size_t count;
+};
+template <typename T, size_t N>
+constexpr List<T> list_of(const T (&items)[N]) {
+    return {items, N};
+}
+
+enum : uint32_t {
+    SLOT_IMMEDIATE = 0,
+    TIMED_BY_LAYERS = 0xFFFFFFFFu,  // `timed` is the slot's layer count less one, at least 1
+};
+enum : uint32_t {
+    OWN_ROOT_LAYER = 1,  // row flag: the slot's one layer is the object's root
+    TYRE_LAYERS = 2,     // row flag: the layers are "tire001" on, as many as the type's tyres
+};
+
+// A constant that the builder stores in a slot word.
+enum : uint32_t { WORD_UNSIGNED = 0, WORD_FLOAT = 1 };
+struct SlotConstant {
+    int32_t word;   // 1..8; 0 ends a list
+    uint32_t kind;  // WORD_UNSIGNED or WORD_FLOAT
+    float value;
+};
+
+// The base scale of one of the slot's layers (the float the engine points to for property 41),
+// stored in a slot word after the type's scale presets are applied.
+struct BaseScale {
+    uint32_t layer;  // index into the slot's layers
+    int32_t word;    // 1..8; 0 ends a list
+};
 
 struct SlotRow {
     int32_t slot;                   // command number
     SlotStart start;
     SlotUpdate update;              // timed slots only
-    uint32_t timed;                 // SLOT_IMMEDIATE, or non-zero for a timed record
+    uint32_t timed;                 // SLOT_IMMEDIATE, TIMED_BY_LAYERS, or the value to store
     int32_t duration;               // ms of one run
     uint32_t looping;               // non-zero: the clock wraps
-    SlotSetup setup;                // may be NULL
+    SlotSetup setup;                // runs last; may be NULL
     const wchar_t* const* layers;   // NULL-terminated names looked up under the object; may be NULL
-    uint32_t flags;                 // OWN_ROOT_LAYER
+    uint32_t flags;                 // OWN_ROOT_LAYER, TYRE_LAYERS
+    const SlotConstant* words;      // constant slot words, ended by word 0; may be NULL
+    const BaseScale* base_scales;   // ended by word 0; may be NULL
 };
 
-// Builds every row in order: grows the table, allocates the record, sets routines, clock
-// and layers, then runs the row's setup.
-void build_slots(KvrnContext context, KvrnLayer object, const SlotRow* rows, size_t count);
+// A reference row built with other layers or another duration.
+struct SlotEdit {
+    int32_t slot;
+    const wchar_t* const* layers;  // NULL: the row's own
+    int32_t duration;              // 0: the row's own
+};
 
-template <size_t N>
-void build_slots(KvrnContext context, KvrnLayer object, const SlotRow (&rows)[N]) {
-    build_slots(context, object, rows, N);
-}
+// A glow scale that the builder sets on one of a slot's layers before reading base scales.
+struct ScalePreset {
+    int32_t slot;
+    uint32_t layer;  // index into the slot's layers
+    float scale;
+};
+
+// One builder's rows: the rows it starts from, and the type's changes to them.
+struct SlotTable {
+    const List<SlotRow>* base;  // NULL: none
+    List<SlotRow> rows;         // replace the base row of the same slot, or add a slot after them
+    List<int32_t> left_out;     // base slots not built
+    List<SlotEdit> edits;
+};
+
+// Builds the table's rows in order: the base rows as the type changes them, then the added
+// rows. Each slot record is allocated, given its routines, clock and layers, then its presets,
+// base scales, constant words and setup.
+void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& table);
+
+// Builds one row as it stands.
+void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row);
 
 // Base scale of a layer: the float that the engine points to for property 41 (0 when none).
 float layer_base_scale(KvrnContext context, KvrnLayer layer);
@@ -45,6 +100,3 @@ struct FormedNames {
 
 // Forms `count` names from `first` on (at most FORMED_NAME_MAX); returns the list.
 const wchar_t* const* form_layer_names(FormedNames* names, const wchar_t* format, int first, uint32_t count);
-
-// Setup helper: the base scale of layer `index` of the slot into word `word` (1..8).
-void store_base_scale(KvrnContext context, ActionSlot* slot, uint32_t index, int word);

@@ -76,8 +76,9 @@ void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 void flap_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float f = surface_setting(slot);
-    for (uint32_t i = 0; i < numbers.flap_move_count; ++i) {
-        const FlapMove& move = numbers.flap_moves[i];
+    for (size_t i = 0; i < numbers.flap_moves.count; ++i) {
+        const FlapMove& move = numbers.flap_moves.items[i];
+        if (move.layer > slot->timed) continue;  // the builder made room for timed + 1 layers
         KvrnLayer layer = slot->layers[move.layer];
         if (move.translates)
             move_layer(context, layer, {move.tx * f, move.ty * f, move.tz * f, 0.0f}, {move.rx * f, 0.0f, 0.0f, 0.0f});

@@ -5,35 +5,30 @@
 #include "action_slot.h"
 
 // Slot 1: hides "Level1" (layer 1).
-int32_t level1_hide(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                    float fval1, float fval2);
+StartRoutine level1_hide;
 
 // Slot 20: pitches the object's root layer (layer 1) to fval1 degrees; fval2 is the height.
-int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float fval1, float fval2);
+StartRoutine body_pitch_set;
 
 // Two-state slots (spoilers, reversers, doors): ival1 non-zero deploys (direction +1, progress
 // 0 to 1), zero stows (direction -1, progress 1 to 0). Returns the duration.
-int32_t anim_toggle_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                          float fval1, float fval2);
+StartRoutine anim_toggle_start;
 
 // Flaps (slot 23) and slats (slot 24) move from the previous target to ival1 percent.
 // word1 = target 0..100, word2 = previous target (where the motion starts).
-int32_t flap_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                   float fval1, float fval2);
-int32_t slat_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                   float fval1, float fval2);
+StartRoutine flap_start;
+StartRoutine slat_start;
 
 // Layers: "spoiler", then the four panels.
-void spoiler_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine spoiler_update;
 // Layers: "engine_on", "engine_off", then the two reverser sleeves.
-void reverser_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine reverser_update;
 // Layers: "mainwing01", "mainwing02", then the flap layers that the type's FlapMove rows name.
-void flap_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine flap_update;
 // Layers: "slat", the outer slat on one side, the two inner slats, the outer slat on the other.
-void slat_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine slat_update;
 // Layers: the door opening's body layer, then the door.
-void door_update(KvrnContext context, KvrnLayer object, ActionSlot* slot);
+UpdateRoutine door_update;
 
 // Flap or slat setting at the slot's progress, as a fraction 0..1 (word2 towards word1).
 float surface_setting(const ActionSlot* slot);

@@ -5,13 +5,6 @@
 
 #include "ground_path.h"
 
-struct TaxiNumbers {
-    float wheelbase;          // main gear to nose wheel
-    float steer_limit;        // degrees either side of straight
-    float steer_time;         // ms from straight to the limit
-    float lookahead_seconds;  // default look-ahead in seconds of travel
-};
-
 // Places `nose` the wheelbase ahead of `position` along the heading.
 void place_nose(PathState* state, float wheelbase);
 

@@ -1,8 +1,11 @@
-// The numbers with which an aircraft type runs the framework's shared routines. Every type
-// points its AircraftType at one of these; a type that shares a routine only changes numbers.
+// The numbers with which an aircraft type runs the framework's shared routines. A type copies
+// `reference_numbers` and assigns the numbers it changes; a type that shares a routine only
+// changes numbers.
 #pragma once
 
 #include <stdint.h>
+
+#include "slot_builder.h"
 
 // One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
 // rotation (rx × f, 0, 0), f being the flap setting as a fraction 0..1.
@@ -34,8 +37,7 @@ struct TypeNumbers {
     float reverser_slide;      // slot 22 fully deployed, model units along z
     int32_t flap_time;         // ms for a flap change of 100
     int32_t slat_time;         // ms for a slat change of 100
-    const FlapMove* flap_moves;
-    uint32_t flap_move_count;
+    List<FlapMove> flap_moves; // the flap slot's layers, moved by the linear flap form
     float slat_drop;           // outer slats: drop in y at full extension (eased)
     float slat_reach;          // outer slats: travel forward in z
     float slat_roll;           // outer slats: roll in degrees at full extension

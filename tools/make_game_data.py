@@ -1,8 +1,9 @@
 """Writes the game folder's data files: config.ini, kvrn.ini, support.html, the test sounds
 below common/, the first background music below common/bgm/ and sample add-on package
-descriptors below menu/local/.
+descriptors below menu/local/; and, as a registry file to import into the Wine prefix, the
+version and install date that those packages' installers would have recorded.
 
-usage: make_game_data.py GAME_FOLDER
+usage: make_game_data.py GAME_FOLDER REGISTRY_FILE
 """
 import math
 import os
@@ -44,6 +45,30 @@ def package_descriptor(english, japanese, tag, value_name):
     return data
 
 
+# The sample packages: titles, short tag, registry value names of version and install date,
+# and what their installers recorded there.
+PACKAGES = [
+    {'folder': 'kitahama', 'english': 'Kitahama International Airport', 'japanese': '北浜国際空港',
+     'tag': 'KTH', 'key': 'KTH01', 'version': 5, 'installed': '3/5/2007 9:05:00'},
+    {'folder': 'minato', 'english': 'Minato Heliport', 'japanese': 'みなとヘリポート',
+     'tag': 'MNT', 'key': 'MNT01', 'version': 120, 'installed': '12/1/2006 23:59:59'},
+]
+UNINSTALL = 'HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\'
+UNINSTALL_KEYS = ['Tovimark3', 'トヴィマーク３']   # English and Japanese interface
+
+
+def package_registry_file():
+    """The packages' uninstall-key values under both key names, as a regedit file (UTF-16)."""
+    lines = ['Windows Registry Editor Version 5.00', '']
+    for key in UNINSTALL_KEYS:
+        lines.append('[' + UNINSTALL + key + ']')
+        for package in PACKAGES:
+            lines.append('"%s"=dword:%08x' % (package['key'], package['version']))
+            lines.append('"%sDate"="%s"' % (package['key'], package['installed']))
+        lines.append('')
+    return '\ufeff'.encode('utf-16-le') + '\r\n'.join(lines + ['']).encode('utf-16-le')
+
+
 SUPPORT_FORM = """<html>
 <head><meta charset="utf-8"><title>Tovimark Tower3 User Support</title></head>
 <body>
@@ -72,16 +97,18 @@ def main():
         'common/config_engine.wav': wav(1.0, 110, noise=True),
         'common/snd/acplug02_engine.wav': wav(1.0, 90, noise=True),
         'common/bgm/title.wav': wav(2.0, 262),
-        'menu/local/kitahama/kitahama.prd':
-            package_descriptor('Kitahama International Airport', '北浜国際空港', 'KTH', 'KTH01Date'),
-        'menu/local/minato/minato.prd':
-            package_descriptor('Minato Heliport', 'みなとヘリポート', 'MNT', 'MNT01Date'),
     }
+    for package in PACKAGES:
+        name = 'menu/local/%s/%s.prd' % (package['folder'], package['folder'])
+        files[name] = package_descriptor(package['english'], package['japanese'], package['tag'],
+                                         package['key'] + 'Date')
     for name, data in files.items():
         path = os.path.join(game, *name.split('/'))
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, 'wb') as out:
             out.write(data)
+    with open(sys.argv[2], 'wb') as out:
+        out.write(package_registry_file())
 
 
 if __name__ == '__main__':

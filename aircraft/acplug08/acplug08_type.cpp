@@ -1,17 +1,22 @@
-// acplug08: the reference aircraft type in every builder, routine and number but one, the
-// taxi wheelbase (slot 40's word6).
+// acplug08: the reference aircraft type in every row, routine and number but one, the taxi
+// wheelbase (slot 40's word6).
+#include "ground_path.h"
 #include "reference_type.h"
 
 namespace {
-const float ACPLUG08_WHEELBASE = 15.0f;
+// reference_type and reference_ground_path are constant-initialized, so they are complete
+// before these copies are made.
+const GroundPath acplug08_ground = [] {
+    GroundPath ground = reference_ground_path;
+    ground.taxi.wheelbase = 15.0f;
+    return ground;
+}();
 
-AircraftType with_own_wheelbase(AircraftType type) {
-    type.wheelbase = ACPLUG08_WHEELBASE;
+const AircraftType acplug08_type = [] {
+    AircraftType type = reference_type;
+    type.ground = &acplug08_ground;
     return type;
-}
-
-// reference_type is constant-initialized, so it is complete before this copy is made.
-const AircraftType acplug08_type = with_own_wheelbase(reference_type);
+}();
 }  // namespace
 
 extern const AircraftType* const aircraft_type = &acplug08_type;

@@ -24,6 +24,7 @@ static_assert(offsetof(MoxelButton, x) == 20, "position follows the image rectan
 MOXEL_API int WINAPI MOXEL_SetMode(int mode);
 // Loads the picture strip of the push buttons from image_path.
 MOXEL_API int WINAPI MOXEL_Start(HINSTANCE instance, const wchar_t *image_path);
-// A push button child of parent at the record's place; a click sends WM_COMMAND with id.
+// A push button child of parent at the record's place, showing the cell of the picture strip that
+// the record's image rectangle names (repainted when it changes); a click sends WM_COMMAND with id.
 MOXEL_API HWND WINAPI MOXEL_CreatePushButton(HWND parent, MoxelButton *button, int flags, int id);
 MOXEL_API int WINAPI MOXEL_End();

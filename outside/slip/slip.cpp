@@ -4,8 +4,6 @@
 #include <string.h>
 
 namespace {
-enum { SLIP_START_COMMAND = 2 };
-
 SlipStart starts[SLIP_START_MAX];
 uint32_t start_count;
 
@@ -31,7 +29,7 @@ extern "C" uint32_t __stdcall KVRNACTIONINTERFACE(uint32_t context, uint32_t lay
     case KVRN_CMD_CREATE:
     case KVRN_CMD_DESTROY:
         return 1;
-    case SLIP_START_COMMAND:
+    case SLIP_START:
         remember(context, layer, record);
         return 1;
     default:

@@ -23,7 +23,7 @@ extern "C" uint32_t __stdcall KVRNACTIONINTERFACE(uint32_t context, uint32_t, ta
     case KVRN_CMD_CREATE:
     case KVRN_CMD_DESTROY:
         return 1;
-    case TAXI_STEP_COMMAND:
+    case TOW_TAXI_STEP:
         return tow_step(context, path_state_from(record->ival1), record->ival2);
     default:
         return 0;

@@ -83,6 +83,28 @@ int run_program(const std::wstring &program, const std::wstring &arguments,
   return run_answering_boxes(program, arguments, folder, "", timeout_ms, nullptr);
 }
 
+bool set_machine_value(const wchar_t *subkey, const wchar_t *name, DWORD type, const void *data,
+                       DWORD bytes) {
+  HKEY key;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, subkey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  bool ok = RegSetValueExW(key, name, 0, type, (const BYTE *)data, bytes) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return ok;
+}
+
+void delete_machine_value(const wchar_t *subkey, const wchar_t *name) {
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueW(key, name);
+  RegCloseKey(key);
+}
+
+bool import_registry_file(const std::wstring &path) {
+  return run_program(L"C:\\windows\\regedit.exe", L"/S \"" + path + L"\"", L"C:\\", 60000) == 0;
+}
+
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {
   struct Group {
     const char *tag;

@@ -29,6 +29,13 @@ int run_answering_boxes(const std::wstring &program, const std::wstring &argumen
 int run_program(const std::wstring &program, const std::wstring &arguments,
                 const std::wstring &folder, DWORD timeout_ms);
 
+// Sets a value of a key below HKEY_LOCAL_MACHINE, creating the key when needed.
+bool set_machine_value(const wchar_t *subkey, const wchar_t *name, DWORD type, const void *data,
+                       DWORD bytes);
+void delete_machine_value(const wchar_t *subkey, const wchar_t *name);
+// Imports a registry file into the prefix with regedit, as a person would.
+bool import_registry_file(const std::wstring &path);
+
 // The system.dat image of 27 field values, chunks in the written order.
 std::vector<uint8_t> settings_image(const uint32_t fields[27]);
 

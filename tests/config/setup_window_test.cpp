@@ -21,6 +21,8 @@ class SetupWindow : public ::testing::Test {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
     UnregisterClassW(L"tovisetup", program_instance);
+    UnregisterClassW(L"STATIC_SP", program_instance);
+    UnregisterClassW(L"STATIC_GR", program_instance);
     set_string_offset(1);
   }
 };

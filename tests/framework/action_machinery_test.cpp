@@ -58,18 +58,22 @@ const wchar_t* const one_layer[] = {L"lamp", nullptr};
 
 enum { ONE_SHOT = 5, LOOP = 6, NO_CLOCK = 7, ONE_LAMP = 9 };
 const SlotRow test_rows[] = {
-    {2, start_posting, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
-    {3, start_without_clock, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
-    {ONE_SHOT, start_clock, record_update, 1, 1000, 0, nullptr, two_layers, 0},
-    {LOOP, start_clock, record_update, 1, 1000, 1, nullptr, nullptr, 0},
-    {NO_CLOCK, start_without_clock, record_update, 1, 1000, 0, nullptr, nullptr, OWN_ROOT_LAYER},
-    {ONE_LAMP, nav_lights_set, nullptr, 1, 0, 0, nullptr, one_layer, 0},
-    {ENGINE_SLOT, start_clock, nullptr, 1, 20000, 1, allocate_spool, nullptr, 0},
+    {2, start_posting, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {3, start_without_clock, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {ONE_SHOT, start_clock, record_update, 1, 1000, 0, nullptr, two_layers, 0, nullptr, nullptr},
+    {LOOP, start_clock, record_update, 1, 1000, 1, nullptr, nullptr, 0, nullptr, nullptr},
+    {NO_CLOCK, start_without_clock, record_update, 1, 1000, 0, nullptr, nullptr, OWN_ROOT_LAYER, nullptr, nullptr},
+    {ONE_LAMP, nav_lights_set, nullptr, 1, 0, 0, nullptr, one_layer, 0, nullptr, nullptr},
+    {SLOT_ENGINES, start_clock, nullptr, 1, 20000, 1, allocate_spool, nullptr, 0, nullptr, nullptr},
 };
+const List<SlotRow> test_row_list = list_of(test_rows);
 
-void build_test_slots(KvrnContext context, KvrnLayer object) { build_slots(context, object, test_rows); }
-
-const AircraftType test_type = {build_test_slots, nullptr, count_reset, nullptr, 0.0f, nullptr, nullptr};
+const AircraftType test_type = [] {
+    AircraftType type{};
+    type.part_slots.base = &test_row_list;
+    type.reset = count_reset;
+    return type;
+}();
 }  // namespace
 
 extern const AircraftType* const aircraft_type = &test_type;
@@ -78,10 +82,7 @@ namespace {
 class ActionMachinery : public PluginFixture {
 protected:
     void SetUp() override {
-        kvrn_host_reset();
-        kvrn_host_set_lenient(1);
-        entry = KVRNACTIONINTERFACE;
-        aircraft = kvrn_host_create_object(L"aircraft", entry);
+        use_linked(KVRNACTIONINTERFACE);
         resets = 0;
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
         updates.clear();
@@ -90,7 +91,7 @@ protected:
 
 TEST_F(ActionMachinery, CreateBuildsTheTableResetsAndJumpsToTheEnd) {
     ASSERT_NE(table(), nullptr);
-    EXPECT_EQ(table()->count, ENGINE_SLOT + 1);
+    EXPECT_EQ(table()->count, SLOT_ENGINES + 1);
     for (int32_t n : {0, 1, 4, 8, 27}) EXPECT_EQ(slot(n), nullptr) << "entry " << n;
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(slot(ONE_SHOT)->layers[0], handle(L"first"));
@@ -204,7 +205,7 @@ TEST_F(ActionMachinery, TimeLeft) {
     EXPECT_EQ(time_left(LOOP), -1);
     EXPECT_EQ(time_left(3), 0) << "immediate";
     EXPECT_EQ(time_left(0), 0);
-    EXPECT_EQ(time_left(ENGINE_SLOT + 1), 0);
+    EXPECT_EQ(time_left(SLOT_ENGINES + 1), 0);
     EXPECT_EQ(time_left(-3), 0);
     tick(5000);
     EXPECT_EQ(time_left(ONE_SHOT), 0) << "finished";

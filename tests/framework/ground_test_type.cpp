@@ -18,19 +18,22 @@ int32_t record_tyres(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t
 }
 
 const SlotRow ground_rows[] = {
-    {25, record_nose, nullptr, 1, 0, 0, nullptr, nullptr, 0},
-    {26, record_tyres, nullptr, 1, 1000, 1, nullptr, nullptr, 0},
-    {38, geometry_query, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0},
-    {40, taxi_step, nullptr, 1, 0, 0, taxi_slot_setup, nullptr, 0},
-    {41, pushback_start, pushback_update, 1, 1000, 1, pushback_slot_setup, nullptr, 0},
-    {42, landing_demo_start, landing_demo_update, 1, 1000, 1, nullptr, nullptr, 0},
+    {25, record_nose, nullptr, 1, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {26, record_tyres, nullptr, 1, 1000, 1, nullptr, nullptr, 0, nullptr, nullptr},
+    {38, geometry_query, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {40, taxi_step, nullptr, 1, 0, 0, taxi_slot_setup, nullptr, 0, nullptr, nullptr},
+    {41, pushback_start, pushback_update, 1, 1000, 1, pushback_slot_setup, nullptr, 0, nullptr, nullptr},
+    {42, landing_demo_start, landing_demo_update, 1, 1000, 1, nullptr, nullptr, 0, nullptr, nullptr},
 };
-
-void build_ground_slots(KvrnContext context, KvrnLayer object) { build_slots(context, object, ground_rows); }
+const List<SlotRow> ground_row_list = list_of(ground_rows);
 }  // namespace
 
-AircraftType ground_test_type = {
-    build_ground_slots, nullptr, nullptr, nullptr, TEST_WHEELBASE, &reference_ground_path, nullptr,
-};
+// The reference ground numbers carry the test's wheelbase.
+AircraftType ground_test_type = [] {
+    AircraftType type{};
+    type.part_slots.base = &ground_row_list;
+    type.ground = &reference_ground_path;
+    return type;
+}();
 
 extern const AircraftType* const aircraft_type = &ground_test_type;

@@ -2,7 +2,7 @@
 // up, a model with missing layers, and the heap after destroy.
 #include <vector>
 
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 struct SlotShape {

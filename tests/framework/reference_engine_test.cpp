@@ -1,7 +1,7 @@
 // Engine spool of the reference aircraft: ramps together and one after the other, fan blades
 // turning and cross-fading, and the slot stopping once the engines rest.
 #include "engine_spool.h"
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 class EngineTest : public ReferenceTest {

@@ -1,7 +1,7 @@
 // Landing gear phases, tyre rolling and nose-wheel steering of the reference aircraft.
 #include <math.h>
 
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 const float PI = 3.14159265f;

@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "lights.h"
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 const wchar_t* const lamps[] = {L"atlightu", L"atlightd", L"ldlightl1", L"ldlightl2", L"ldlight",

@@ -2,7 +2,7 @@
 // the posts each sequence makes and the body pitch over the timed ones.
 #include <vector>
 
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 Post p(int32_t command, int32_t ival1 = 0, int32_t ival2 = 0, float fval1 = 0, float fval2 = 0) {

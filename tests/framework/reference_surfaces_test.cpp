@@ -1,7 +1,7 @@
 // Flaps, slats, spoilers, reversers, cabin door, body pitch and "Level1" of the reference aircraft.
 #include <math.h>
 
-#include "reference_fixture.h"
+#include "aircraft_fixture.h"
 
 namespace {
 const float PI = 3.14159265f;

@@ -1,8 +1,10 @@
-// Ground movement and the scripted landing end to end in the reference plug-ins: acplug03 and
-// acplug08 (the reference type with its own wheelbase), with the stand-in tow vehicle and
-// "Slip" in the scene.
+// Ground movement and the scripted landing end to end in the reference plug-ins, acplug03 and
+// acplug08 (the reference type with its own wheelbase), and in acplug01, with the stand-in tow
+// vehicle and "Slip" in the scene.
 #include <math.h>
 #include <string.h>
+
+#include <string>
 
 #include "ground_path.h"
 #include "plugin_fixture.h"
@@ -53,31 +55,42 @@ TEST_F(GroundPlugin, TaxiStepTurnsTheNoseWheelAndRollsTheTyres) {
     EXPECT_LT(root_layer().translation.z, 0.5f);
 }
 
-TEST_F(GroundPlugin, Acplug08IsPushedBackOnItsOwnWheelbase) {
-    load(L"acplug08.dll");
-    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
-    KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
-    kvrn_host_add_layer(tug, L"atl_all");
-    KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
-    EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
-    kvrn_host_log_enable(0);
-    float worst = 0;
-    int ticks = 0;
-    for (; slot(41)->running && ticks < 6000; ++ticks) {
-        tick(100);
-        KvrnLayerState a = root_layer(), b = layer_state_of(bar);
-        float h = (a.rotation.y + 180.0f) * 3.14159265f / 180.0f;
-        float nx = a.translation.x + sinf(h) * 15.0f, nz = a.translation.z + cosf(h) * 15.0f;
-        worst = fmaxf(worst, hypotf(nx - b.translation.x, nz - b.translation.z));
+TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
+    struct Case {
+        const wchar_t* dll;
+        float wheelbase;
+    } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
+        load(c.dll);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+        KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
+        kvrn_host_add_layer(tug, L"atl_all");
+        KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
+        EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
+        kvrn_host_log_enable(0);
+        float worst = 0;
+        int ticks = 0;
+        for (; slot(41)->running && ticks < 6000; ++ticks) {
+            tick(100);
+            KvrnLayerState a = root_layer(), b = layer_state_of(bar);
+            float h = (a.rotation.y + 180.0f) * 3.14159265f / 180.0f;
+            float nx = a.translation.x + sinf(h) * c.wheelbase, nz = a.translation.z + cosf(h) * c.wheelbase;
+            worst = fmaxf(worst, hypotf(nx - b.translation.x, nz - b.translation.z));
+        }
+        kvrn_host_log_enable(1);
+        EXPECT_FALSE(slot(41)->running) << "the route ends";
+        EXPECT_GT(ticks, 100);
+        EXPECT_LT(worst, 0.01f) << "the nose wheel a wheelbase ahead of the main gear sits at the tow bar's end";
+        send(KVRN_CMD_DESTROY);
+        EXPECT_EQ(heap().live_blocks, 0u);
     }
-    kvrn_host_log_enable(1);
-    EXPECT_FALSE(slot(41)->running) << "the route ends";
-    EXPECT_GT(ticks, 100);
-    EXPECT_LT(worst, 0.01f) << "the nose wheel 15.0 ahead of the main gear sits at the tow bar's end";
 }
 
-TEST_F(GroundPlugin, ScriptedLandingToAStandstill) {
-    load(L"acplug03.dll");
+class ScriptedLanding : public PluginFixture, public ::testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(ScriptedLanding, ToAStandstill) {
+    load(GetParam());
     ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     slip_clear();
     KvrnLayer slip = add_scene_object(L"slip.dll", L"Slip");
@@ -120,4 +133,10 @@ TEST_F(GroundPlugin, ScriptedLandingToAStandstill) {
     send(KVRN_CMD_DESTROY);
     EXPECT_EQ(heap().live_blocks, 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::Values(L"acplug03.dll", L"acplug01.dll"),
+                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
+                             std::wstring name = info.param;
+                             return std::string(name.begin(), name.begin() + name.find(L'.'));
+                         });
 }  // namespace

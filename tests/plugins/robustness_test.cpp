@@ -1,13 +1,12 @@
-// A bounded, seeded run of random commands against each aircraft plug-in between create and
-// destroy: unknown and negative commands, huge and -1 ticks, time queries, light updates,
-// resets and starts of every slot with random arguments. Nothing may crash, and the engine's
-// heap must be clean after destroy.
+// A bounded, seeded run of random commands against each aircraft plug-in built (as the catalogue
+// beside the programs lists them) between create and destroy: unknown and negative commands,
+// huge and -1 ticks, time queries, light updates, resets and starts of every slot with random
+// arguments. Nothing may crash, and the engine's heap must be clean after destroy.
 #include <float.h>
 #include <limits.h>
 #include <string.h>
 
-#include <string>
-
+#include "catalogue.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -35,10 +34,10 @@ struct Random {
     }
 };
 
-class PluginRobustness : public PluginFixture, public ::testing::WithParamInterface<const wchar_t*> {};
+class PluginRobustness : public PluginFixture, public ::testing::WithParamInterface<CatalogueRow> {};
 
 TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
-    load(GetParam());
+    load(plugin_dll(GetParam()).c_str());
     // The scene objects that aircraft drive: a tug for towed pushbacks, and "Slip".
     KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
     kvrn_host_add_layer(tug, L"atl_all");
@@ -91,9 +90,6 @@ TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
     EXPECT_EQ(h.foreign, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Plugins, PluginRobustness, ::testing::Values(L"acplug03.dll", L"acplug08.dll"),
-                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
-                             std::wstring name = info.param;
-                             return std::string(name.begin(), name.begin() + name.find(L'.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(Plugins, PluginRobustness, ::testing::ValuesIn(read_catalogue()),
+                         [](const ::testing::TestParamInfo<CatalogueRow>& info) { return info.param.plugin; });
 }  // namespace

@@ -26,10 +26,10 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
     copy.target = {50, 0, 0, 0};
     int32_t argument = path_state_argument(&copy);
 
-    EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 0, 0, 0), 1u) << "a step of no time";
+    EXPECT_EQ(kvrn_host_send(tug, TOW_TAXI_STEP, argument, 0, 0, 0), 1u) << "a step of no time";
     EXPECT_EQ(layer_state_of(body).moves, 0u);
 
-    EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 1000, 0, 0), 1u);
+    EXPECT_EQ(kvrn_host_send(tug, TOW_TAXI_STEP, argument, 1000, 0, 0), 1u);
     EXPECT_NEAR(copy.position.x, 2.5f, 1e-3);
     EXPECT_NEAR(copy.position.z, 0.0f, 1e-3);
     EXPECT_NEAR(copy.rotation.y, 90.0f, 1e-3);
@@ -40,11 +40,11 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
     // Within two seconds of travel of the target it counts as reached and stays put.
     copy.target = {copy.nose.x + 4.0f, 0, 0, 0};
     PathState before = copy;
-    EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, argument, 100, 0, 0), 0u);
+    EXPECT_EQ(kvrn_host_send(tug, TOW_TAXI_STEP, argument, 100, 0, 0), 0u);
     EXPECT_EQ(copy.position.x, before.position.x);
     EXPECT_EQ(layer_state_of(body).moves, moved.moves);
 
-    EXPECT_EQ(kvrn_host_send(tug, TAXI_STEP_COMMAND, 0, 100, 0, 0), 0u) << "no state: nothing to drive";
+    EXPECT_EQ(kvrn_host_send(tug, TOW_TAXI_STEP, 0, 100, 0, 0), 0u) << "no state: nothing to drive";
     EXPECT_EQ(kvrn_host_send(tug, 2, argument, 100, 0, 0), 0u) << "other commands do nothing";
     EXPECT_EQ(copy.position.x, before.position.x);
 }

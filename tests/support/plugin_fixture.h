@@ -48,9 +48,20 @@ protected:
     // that the plug-in searches under the object exists; otherwise only `model_layers` do.
     void load(const wchar_t* dll, bool lenient = true, const wchar_t* const* model_layers = nullptr) {
         kvrn_host_reset();
+        KvrnActionInterface loaded = kvrn_host_load_plugin(dll);
+        ASSERT_NE(loaded, nullptr) << "cannot load the plug-in";
+        make_object(loaded, lenient, model_layers);
+    }
+
+    // The same with the framework linked into the test program, driven through its own entry.
+    void use_linked(KvrnActionInterface linked_entry, const wchar_t* const* model_layers = nullptr) {
+        kvrn_host_reset();
+        make_object(linked_entry, true, model_layers);
+    }
+
+    void make_object(KvrnActionInterface object_entry, bool lenient, const wchar_t* const* model_layers) {
         kvrn_host_set_lenient(lenient ? 1 : 0);
-        entry = kvrn_host_load_plugin(dll);
-        ASSERT_NE(entry, nullptr) << "cannot load the plug-in";
+        entry = object_entry;
         aircraft = kvrn_host_create_object(L"aircraft", entry);
         kvrn_host_add_layers(aircraft, model_layers);
     }

@@ -1,11 +1,13 @@
-// A day of one aircraft in the stand-in engine: the plug-in (acplug03 unless another is named)
-// is created, starts its engines and lights, takes off, flies its approach and the scripted
-// landing to a standstill, is pushed back behind the tow vehicle, shuts down and is destroyed.
-// Each step prints the time, the command and a few layer values that show what it did; the run
-// ends with the engine heap's account.
+// A day of each aircraft in the stand-in engine: the plug-in named on the command line, or else
+// every plug-in of the catalogue beside this program, is created, starts its engines and
+// lights, takes off, flies its approach and the scripted landing to a standstill, is pushed back
+// behind the tow vehicle, shuts down and is destroyed. Each step prints the time, the command
+// and a few layer values that show what it did; each day ends with the engine heap's account.
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <wchar.h>
 
 #include "action_slot.h"
 #include "kvrn_host.h"
@@ -19,6 +21,8 @@ KvrnLayer approach;  // the layer the scripted landing flies
 KvrnLayer tug_body;  // the tow vehicle's moved layer
 int32_t clock_ms;    // scene time
 int32_t lit_frames;  // frames that ended with the dynamic light 7 placed
+int32_t last_sequence;  // the landing run's last sequence shown
+uint32_t last_slip;     // "Slip" starts shown
 
 KvrnLayerState layer(KvrnLayer handle) {
     KvrnLayerState state{};
@@ -87,8 +91,6 @@ void show_landing() {
 
 // Prints the moments of the run: each sequence the first time it is posted, and "Slip" told.
 void watch_landing() {
-    static int32_t last_sequence;
-    static uint32_t last_slip;
     int32_t sequence = slot(42) ? slot(42)->word3.i : 0;
     if (sequence != last_sequence) {
         static const char* const names[] = {"flare", "touchdown", "roll-out"};
@@ -176,24 +178,18 @@ KvrnLayer add_object(const wchar_t* dll, const wchar_t* name) {
     }
     return kvrn_host_create_object(name, entry);
 }
-}  // namespace
-
-int main(int argc, char** argv) {
-    const wchar_t* plugin = L"acplug03.dll";
-    wchar_t argument[260];
-    if (argc > 1) {
-        mbstowcs(argument, argv[1], 259);
-        argument[259] = 0;
-        plugin = argument;
-    }
+// One day of the plug-in; true when its heap account is clean.
+bool fly_day(const wchar_t* plugin) {
     kvrn_host_reset();
     kvrn_host_log_enable(0);
     kvrn_host_set_lenient(1);  // the aircraft's model has every layer its plug-in looks for
+    clock_ms = lit_frames = last_sequence = 0;
+    last_slip = 0;
 
     aircraft = add_object(plugin, L"aircraft");
     KvrnLayer tug = add_object(L"tow_vehicle.dll", L"atl");
     KvrnLayer slip = add_object(L"slip.dll", L"Slip");
-    if (!aircraft || !tug || !slip) return 1;
+    if (!aircraft || !tug || !slip) return false;
     kvrn_host_add_layer(tug, L"atl_all");
     kvrn_host_add_layer(tug, L"tbr_L");
     tug_body = kvrn_host_find_layer(tug, L"atl_all");
@@ -204,7 +200,7 @@ int main(int argc, char** argv) {
     printf("%7.2fs  %-24s -> %u\n", 0.0, "create", kvrn_host_send(aircraft, KVRN_CMD_CREATE, 0, 0, 0, 0));
     if (!kvrn_host_record(aircraft)->actions) {
         printf("no action table\n");
-        return 1;
+        return false;
     }
     printf("%7.2fs      parked: ", 0.0);
     show_parked();
@@ -220,7 +216,38 @@ int main(int argc, char** argv) {
     printf("%7.2fs  %-24s -> %u\n", clock_ms / 1000.0, "destroy", kvrn_host_send(aircraft, KVRN_CMD_DESTROY, 0, 0, 0, 0));
     KvrnHeapStats heap;
     kvrn_host_heap_stats(&heap);
-    printf("engine heap: %u allocations, %u frees, %u blocks live, %u faults\n", heap.allocations, heap.frees,
+    printf("engine heap: %u allocations, %u frees, %u blocks live, %u faults\n\n", heap.allocations, heap.frees,
            heap.live_blocks, heap.double_frees + heap.foreign);
-    return heap.live_blocks == 0 && heap.double_frees + heap.foreign == 0 ? 0 : 1;
+    return heap.live_blocks == 0 && heap.double_frees + heap.foreign == 0;
+}
+
+// A day of every plug-in of the catalogue file: the first field of each row.
+int fly_catalogue() {
+    FILE* catalogue = fopen("aircraft_catalogue.csv", "r");
+    if (!catalogue) {
+        printf("no aircraft_catalogue.csv beside the program\n");
+        return 1;
+    }
+    char line[512];
+    bool clean = true;
+    while (fgets(line, sizeof line, catalogue)) {
+        if (strncmp(line, "acplug", 6) != 0) continue;  // the header
+        wchar_t plugin[64];
+        int n = 0;
+        for (; line[n] && line[n] != ',' && line[n] != '\n' && n < 59; ++n) plugin[n] = static_cast<wchar_t>(line[n]);
+        if (n == 0) continue;
+        wcscpy(plugin + n, L".dll");
+        clean = fly_day(plugin) && clean;
+    }
+    fclose(catalogue);
+    return clean ? 0 : 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc <= 1) return fly_catalogue();
+    wchar_t plugin[260];
+    mbstowcs(plugin, argv[1], 259);
+    plugin[259] = 0;
+    return fly_day(plugin) ? 0 : 1;
 }

@@ -1,5 +1,5 @@
-// The reference aircraft (acplug03.dll) created in a lenient scene, with helpers that drive
-// its slots and read back layers, posts and the dynamic light.
+// One aircraft plug-in (the reference aircraft, acplug03.dll, unless a test names another)
+// created in a lenient scene, with helpers that drive its slots and read back layers and posts.
 #pragma once
 
 #include <math.h>
@@ -25,13 +25,14 @@ inline std::string narrow(const wchar_t* text) {
     return out;
 }
 
-class ReferenceTest : public PluginFixture {
+class AircraftTest : public PluginFixture {
 protected:
+    virtual const wchar_t* plugin() { return L"acplug03.dll"; }
     // Layers that exist before create, for tests that give them positions or base scales.
     virtual const wchar_t* const* model_layers() { return nullptr; }
 
     void SetUp() override {
-        load(L"acplug03.dll", true, model_layers());
+        load(plugin(), true, model_layers());
         before_create();
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     }
@@ -52,3 +53,6 @@ protected:
     void finish() { tick(-1); }
     int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
 };
+
+// The reference aircraft.
+using ReferenceTest = AircraftTest;
