@@ -10,8 +10,12 @@ namespace config_test {
 
 // A fresh empty folder below the system's temporary folder, ending in a backslash.
 std::wstring make_scratch_folder(const wchar_t *tag);
-// Deletes a folder and everything below it.
+// Deletes a folder and everything below it; links (reparse points) are removed, not followed.
 void remove_tree(const std::wstring &folder);
+// Under Wine: the Unix name of a path, quoted for a command line (empty elsewhere), and a run
+// of a Unix program, which Wine starts like any other (its exit code is not reliable there).
+std::wstring unix_path(const std::wstring &path);
+int run_unix_command(const wchar_t *program, const std::wstring &arguments);
 bool write_bytes(const std::wstring &path, const void *data, size_t size);
 bool write_text(const std::wstring &path, const char *text);
 std::vector<uint8_t> read_bytes(const std::wstring &path);
