@@ -105,6 +105,18 @@ bool file_exists(const std::wstring &path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::wstring> files_in(const std::wstring &folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
+  return names;
+}
+
 bool start_program(const std::wstring &program, const std::wstring &arguments,
                    const std::wstring &folder, PROCESS_INFORMATION *process) {
   std::wstring command = L"\"" + program + L"\"";

@@ -20,6 +20,8 @@ bool write_bytes(const std::wstring &path, const void *data, size_t size);
 bool write_text(const std::wstring &path, const char *text);
 std::vector<uint8_t> read_bytes(const std::wstring &path);
 bool file_exists(const std::wstring &path);
+// The names of the files (not folders) in a folder given with a trailing backslash.
+std::vector<std::wstring> files_in(const std::wstring &folder);
 
 // Starts program with arguments in folder; false when it did not start.
 bool start_program(const std::wstring &program, const std::wstring &arguments,

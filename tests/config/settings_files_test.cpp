@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 #include <string>
+#include "program_test_support.h"
 #include "config_test_support.h"
 #include "files.h"
 #include "main_window.h"
@@ -57,18 +58,25 @@ TEST_F(SettingsFiles, MissingFilesLoadAsZero) {
   EXPECT_EQ(0, mipmap_value);
 }
 
+// Reading finds nothing; the save writes nothing and shows the file-error box for each file.
 TEST_F(SettingsFiles, ProgramFolderTooLongForAPathTouchesNoFile) {
   std::wstring deep = folder_ + std::wstring(TEXT_CAPACITY - folder_.size() - 4, L'd') + L"\\";
   copy_text(program_folder, TEXT_CAPACITY, deep.c_str());
   ASSERT_EQ(deep.size(), wcslen(program_folder));
+  SetEnvironmentVariableW(L"TOVI_MESSAGE_LOG", nullptr);
+  config_test::BoxRecorder recorder;
   memset(&game_settings, 0xAB, sizeof game_settings);
   load_settings();
   EXPECT_EQ(0u, game_settings.language);
   read_mipmap_setting();
   EXPECT_EQ(0, mipmap_value);
   EXPECT_EQ(2u, read_language_setting());
-  save_settings();   // nothing to write to: no crash, no box
-  EXPECT_FALSE(config_test::file_exists(folder_ + L"boxes.log"));
+  EXPECT_EQ(0u, recorder.boxes.size());
+  save_settings();
+  ASSERT_EQ(2u, recorder.boxes.size());
+  EXPECT_NE(std::wstring::npos, recorder.boxes[0].text.find(L"Program Bug ( code = 206 )"));
+  EXPECT_NE(std::wstring::npos, recorder.boxes[1].text.find(L"Program Bug ( code = 206 )"));
+  EXPECT_TRUE(config_test::files_in(folder_).empty());
 }
 
 }  // namespace
