@@ -148,6 +148,26 @@ int run_program(const std::wstring &program, const std::wstring &arguments,
   return finish_program(&process, timeout_ms);
 }
 
+namespace {
+const size_t GUARDED_ROOM = 65536;
+}
+
+GuardedBytes::GuardedBytes(const std::vector<uint8_t> &bytes) {
+  page_ = (uint8_t *)VirtualAlloc(nullptr, 2 * GUARDED_ROOM, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  DWORD old;
+  VirtualProtect(page_ + GUARDED_ROOM, GUARDED_ROOM, PAGE_NOACCESS, &old);
+  place(bytes.data(), bytes.size());
+}
+
+GuardedBytes::~GuardedBytes() { VirtualFree(page_, 0, MEM_RELEASE); }
+
+void GuardedBytes::place(const uint8_t *bytes, size_t size) {
+  if (size > GUARDED_ROOM) size = GUARDED_ROOM;
+  data_ = page_ + GUARDED_ROOM - size;
+  if (size) memcpy(data_, bytes, size);
+  size_ = (uint32_t)size;
+}
+
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {
   struct Group {
     const char *tag;

@@ -35,6 +35,22 @@ int finish_program(PROCESS_INFORMATION *process, DWORD timeout_ms);
 int run_program(const std::wstring &program, const std::wstring &arguments,
                 const std::wstring &folder, DWORD timeout_ms);
 
+// Bytes placed at the very end of a readable page, followed by a page that cannot be read:
+// any read past the last byte faults at once. place() puts other bytes there.
+class GuardedBytes {
+ public:
+  explicit GuardedBytes(const std::vector<uint8_t> &bytes = {});
+  ~GuardedBytes();
+  void place(const uint8_t *bytes, size_t size);
+  const uint8_t *data() const { return data_; }
+  uint32_t size() const { return size_; }
+
+ private:
+  uint8_t *page_;
+  uint8_t *data_;
+  uint32_t size_;
+};
+
 // The system.dat image of 27 field values, chunks in the written order.
 std::vector<uint8_t> settings_image(const uint32_t fields[27]);
 
