@@ -137,9 +137,12 @@ void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint3
 }
 
 void light_update(KvrnContext context, KvrnLayer object) {
-    ActionSlot* params = get_action_slot(context, object, LIGHT_PARAMS_SLOT);
+    // One fetch of the object's record serves the four slots that the light reads; it runs every frame.
+    tagKVRNFILE* record = object_record(context, object);
+    const ActionTable* table = record ? record->actions : nullptr;
+    ActionSlot* params = table_slot(table, LIGHT_PARAMS_SLOT);
     if (!params || params->word1.i == 0 || params->word2.i == 0) return;
-    ActionSlot* beacon = get_action_slot(context, object, BEACON_SLOT);
+    ActionSlot* beacon = table_slot(table, BEACON_SLOT);
     if (!beacon || !beacon->timed || !beacon->running) {
         dynamic_light_off(context);
         return;
@@ -155,8 +158,8 @@ void light_update(KvrnContext context, KvrnLayer object) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }
-    ActionSlot* nav = get_action_slot(context, object, NAV_LIGHTS_SLOT);
-    ActionSlot* strobes = get_action_slot(context, object, STROBE_SLOT);
+    ActionSlot* nav = table_slot(table, NAV_LIGHTS_SLOT);
+    ActionSlot* strobes = table_slot(table, STROBE_SLOT);
     if (nav && nav->word1.i != 0 && p > 0.5f && p < 0.7f && strobes && strobes->timed && strobes->running) {
         flash_at = &numbers.strobe;
         lamp = strobes->layers[p < 0.6f ? 0 : 1];
