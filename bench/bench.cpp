@@ -71,7 +71,9 @@ void print_frame_costs(const Samples& samples) {
         if (cost.calls_not_replayed) printf("          (%u engine calls of a frame could not be replayed)\n",
                                             cost.calls_not_replayed);
     }
-    printf("\n(engine calls: per aircraft-frame; bare calls: the same calls made again without the plug-in;\n");
+    printf("\n(frames: timed frames of each aircraft; ns: median over the scenes; engine calls: per\n");
+    printf(" aircraft-frame, the host's three sends and the plug-in's calls; bare calls: the same calls\n");
+    printf(" logged by the engine and made again without the plug-in, the sends to an idle object;\n");
     printf(" ratio: the frame's cost over that of its bare engine calls)\n\n");
 }
 

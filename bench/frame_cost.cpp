@@ -4,6 +4,7 @@
 #include <wchar.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -58,6 +59,12 @@ double now_ns() {
     LARGE_INTEGER count;
     QueryPerformanceCounter(&count);
     return static_cast<double>(count.QuadPart) * 1e9 / static_cast<double>(frequency.QuadPart);
+}
+
+// The middle value, so that a moment when the machine was busy elsewhere does not count.
+double median(std::vector<double>* values) {
+    std::sort(values->begin(), values->end());
+    return values->empty() ? 0.0 : (*values)[values->size() / 2];
 }
 
 // Taxiing straight ahead at 20 km/h towards a point it will not reach, slightly to one side so
@@ -187,7 +194,7 @@ int measure_frame_cost(uint32_t count, uint32_t aircraft_frames, FrameCost* out)
     if (per_scene == 0) per_scene = 1;
     uint32_t scenes = (aircraft_frames + count * per_scene - 1) / (count * per_scene);
     std::vector<Aircraft> aircraft;
-    double plugin = 0;
+    std::vector<double> plugin;   // ns per aircraft-frame of each scene
     for (uint32_t scene = 0; scene < scenes; ++scene) {
         if (scene > 0) {
             for (Aircraft& a : aircraft) kvrn_host_send(a.object, KVRN_CMD_DESTROY, 0, 0, 0, 0);
@@ -195,7 +202,7 @@ int measure_frame_cost(uint32_t count, uint32_t aircraft_frames, FrameCost* out)
         if (!build_scene(entry, count, &aircraft)) return 0;
         double start = now_ns();
         run_frames(aircraft, per_scene);
-        plugin += now_ns() - start;
+        plugin.push_back((now_ns() - start) / (static_cast<double>(count) * per_scene));
     }
 
     // More frames of the last scene with the log on, as many as it has room for.
@@ -217,15 +224,18 @@ int measure_frame_cost(uint32_t count, uint32_t aircraft_frames, FrameCost* out)
     // The logged frames replayed until as many aircraft-frames have passed as were timed.
     uint32_t frames = scenes * per_scene;
     uint32_t rounds = frames / logged_frames > 0 ? frames / logged_frames : 1;
-    double start = now_ns();
-    for (uint32_t r = 0; r < rounds; ++r) out->calls_not_replayed = replay(calls);
-    double bare = now_ns() - start;
+    std::vector<double> bare;   // ns per aircraft-frame of each replay
+    for (uint32_t r = 0; r < rounds; ++r) {
+        double start = now_ns();
+        out->calls_not_replayed = replay(calls);
+        bare.push_back((now_ns() - start) / (static_cast<double>(count) * logged_frames));
+    }
 
     out->aircraft = count;
     out->frames = frames;
-    out->plugin_ns = plugin / (static_cast<double>(count) * frames);
+    out->plugin_ns = median(&plugin);
     out->engine_calls = static_cast<double>(calls.size()) / (static_cast<double>(count) * logged_frames);
-    out->bare_ns = bare / (static_cast<double>(count) * logged_frames * rounds);
+    out->bare_ns = median(&bare);
     for (Aircraft& a : aircraft) kvrn_host_send(a.object, KVRN_CMD_DESTROY, 0, 0, 0, 0);
     kvrn_host_reset();
     return 1;
