@@ -152,8 +152,19 @@ DWORD write_new_file(const wchar_t *path, const void *data, DWORD size) {
   return error ? error : ERROR_SUCCESS;
 }
 
-int temporary_name(const wchar_t *path, wchar_t out[TEMPORARY_CAPACITY]) {
-  return join_path(out, TEMPORARY_CAPACITY, path, TEMPORARY_SUFFIX);
+// Removes a temporary file, also one that a copy made read-only; keeps the last error.
+void discard_file(const wchar_t *path) {
+  DWORD error = GetLastError();
+  SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(path);
+  SetLastError(error);
+}
+
+// The temporary file beside path, with whatever a broken-off save may have left there removed.
+int fresh_temporary(const wchar_t *path, wchar_t out[TEMPORARY_CAPACITY]) {
+  if (!join_path(out, TEMPORARY_CAPACITY, path, TEMPORARY_SUFFIX)) return 0;
+  discard_file(out);
+  return 1;
 }
 
 // Puts the temporary file in place of path. A read-only file is not replaced: the user keeps it
@@ -165,14 +176,6 @@ BOOL put_in_place(const wchar_t *temporary, const wchar_t *path) {
     return FALSE;
   }
   return MoveFileExW(temporary, path, REPLACE_FLAGS);
-}
-
-// Removes a temporary file, also one that a copy made read-only; keeps the last error.
-void discard_file(const wchar_t *path) {
-  DWORD error = GetLastError();
-  SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(path);
-  SetLastError(error);
 }
 
 }  // namespace
@@ -192,7 +195,7 @@ int read_file(const wchar_t *name, void *buffer, uint32_t size, uint32_t *count)
 int write_record_file(const wchar_t *name, const void *buffer) {
   wchar_t path[TEXT_CAPACITY];
   wchar_t temporary[TEMPORARY_CAPACITY];
-  if (!full_file_name(name, path) || !temporary_name(path, temporary))
+  if (!full_file_name(name, path) || !fresh_temporary(path, temporary))
     return report_unfit_path(L"", name);
   for (;;) {
     DWORD error = write_new_file(temporary, buffer, SETTINGS_FILE_SIZE);
@@ -205,7 +208,7 @@ int write_record_file(const wchar_t *name, const void *buffer) {
 
 int replace_file_with_copy(const wchar_t *source, const wchar_t *target) {
   wchar_t temporary[TEMPORARY_CAPACITY];
-  if (!temporary_name(target, temporary)) return 0;
+  if (!fresh_temporary(target, temporary)) return 0;
   if (CopyFileW(source, temporary, FALSE) && put_in_place(temporary, target))
     return 1;
   discard_file(temporary);
@@ -215,8 +218,7 @@ int replace_file_with_copy(const wchar_t *source, const wchar_t *target) {
 int update_file_by_copy(const wchar_t *path, int (*update)(const wchar_t *copy, void *context),
                         void *context) {
   wchar_t temporary[TEMPORARY_CAPACITY];
-  if (!temporary_name(path, temporary)) return 0;
-  discard_file(temporary);   // what a broken-off save may have left
+  if (!fresh_temporary(path, temporary)) return 0;
   // No file yet: the update starts from nothing.
   if (!CopyFileW(path, temporary, FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND) return 0;
   if (update(temporary, context) && put_in_place(temporary, path)) return 1;

@@ -63,6 +63,10 @@ class SettingsSave : public ::testing::Test {
 
 TEST_F(SettingsSave, NormalSaveWritesBothFoldersAndLeavesNoTemporaryFile) {
   config_test::write_text(user_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=0\r\n[OTHER]\r\nkeep=5\r\n");
+  // What a save broken off by a crash may have left, even made read-only.
+  config_test::write_text(user_ + L"system.dat.tmp", "half");
+  SetFileAttributesW((user_ + L"system.dat.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+  config_test::write_text(game_ + L"kvrn.ini.tmp", "half");
   config_test::BoxRecorder recorder;
   save_settings();
   EXPECT_TRUE(recorder.boxes.empty());
