@@ -78,7 +78,9 @@ int settings_file_path(const wchar_t *name, wchar_t out[TEXT_CAPACITY], bool rep
 }
 
 void note_user_data_folder() {
-  user_data_folder_unfit = get_user_data_folder(user_data_folder) < 0;
+  int too_long = 0;
+  get_user_data_folder(user_data_folder, &too_long);
+  user_data_folder_unfit = too_long;
 }
 
 int write_mipmap(const wchar_t *path, void *value) {
@@ -95,12 +97,16 @@ void mirror_settings_file(const wchar_t *path, const wchar_t *name) {
 
 FolderPathRoutine folder_path_routine = SHGetFolderPathW;
 
-int get_user_data_folder(wchar_t out[TEXT_CAPACITY]) {
+int get_user_data_folder(wchar_t out[TEXT_CAPACITY], int *too_long) {
   wchar_t folder[LONG_FOLDER_CAPACITY];
   out[0] = 0;
+  if (too_long) *too_long = 0;
   if (!find_user_folder(folder)) return 0;
   // The folder must leave room for the longest settings file name.
-  if (wcslen(folder) + wcslen(L"system.dat") + 1 > TEXT_CAPACITY) return -1;
+  if (wcslen(folder) + wcslen(L"system.dat") + 1 > TEXT_CAPACITY) {
+    if (too_long) *too_long = 1;
+    return 0;
+  }
   copy_text(out, TEXT_CAPACITY, folder);
   return 1;
 }

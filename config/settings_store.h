@@ -72,6 +72,6 @@ uint32_t read_language_setting();
 void read_mipmap_setting();
 // The valid form of a stored scenery word.
 uint32_t default_scenery_word(uint32_t word);
-// 1 and the per-user data folder when it exists, else 0 and an empty text; -1 and an empty
-// text when it exists but its settings file names do not fit.
-int get_user_data_folder(wchar_t out[TEXT_CAPACITY]);
+// 1 and the per-user data folder when it exists, else 0 and an empty text. A folder that
+// exists but leaves no room for its settings file names gives 0 too, and 1 in too_long.
+int get_user_data_folder(wchar_t out[TEXT_CAPACITY], int *too_long = nullptr);
