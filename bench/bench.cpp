@@ -16,7 +16,7 @@ struct Samples {
     uint32_t aircraft_frames[3];   // for 1, 100 and 1000 aircraft
     int starts;                    // runs of each program
 };
-const Samples full_samples = {{1000000, 1000000, 2000000}, 9};
+const Samples full_samples = {{1000000, 1000000, 4000000}, 9};
 const Samples short_samples = {{2000, 20000, 50000}, 3};
 const uint32_t fleet_sizes[3] = {1, 100, 1000};
 
