@@ -136,9 +136,12 @@ void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint3
 }
 
 void light_update(KvrnContext context, KvrnLayer object) {
-    ActionSlot* params = get_action_slot(context, object, SLOT_LIGHT_PARAMS);
+    // One fetch of the object's record serves the four slots that the light reads; it runs every frame.
+    tagKVRNFILE* record = object_record(context, object);
+    const ActionTable* table = record ? record->actions : nullptr;
+    ActionSlot* params = table_slot(table, SLOT_LIGHT_PARAMS);
     if (!params || params->word1.i == 0 || params->word2.i == 0) return;
-    ActionSlot* beacon = get_action_slot(context, object, SLOT_BEACON);
+    ActionSlot* beacon = table_slot(table, SLOT_BEACON);
     if (!beacon || !beacon->timed || !beacon->running) {
         dynamic_light_off(context);
         return;
@@ -154,8 +157,8 @@ void light_update(KvrnContext context, KvrnLayer object) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }
-    ActionSlot* nav = get_action_slot(context, object, SLOT_NAV_LIGHTS);
-    ActionSlot* strobes = get_action_slot(context, object, SLOT_STROBES);
+    ActionSlot* nav = table_slot(table, SLOT_NAV_LIGHTS);
+    ActionSlot* strobes = table_slot(table, SLOT_STROBES);
     if (nav && nav->word1.i != 0 && p > 0.5f && p < 0.7f && strobes && strobes->timed && strobes->running) {
         flash_at = &numbers.strobe;
         lamp = strobes->layers[p < 0.6f ? 0 : 1];
