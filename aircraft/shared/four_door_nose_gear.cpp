@@ -27,8 +27,13 @@ void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
         first = open * (p - 0.1f) / 0.2f;
     }
     float second = open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
+    pose_four_door_nose(context, slot, strut, first, second);
+}
+
+void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first,
+                         float second) {
     const KvrnLayer* layers = slot->layers;
-    show_layer(context, layers[0], p >= 0.1f);
+    show_layer(context, layers[0], slot->progress >= 0.1f);
     rotate_layer(context, layers[0], strut, 0.0f, 0.0f);
     rotate_pair_about_z(context, layers[2], layers[1], first);
     rotate_pair_about_z(context, layers[4], layers[3], second);
