@@ -186,8 +186,12 @@ TEST_F(Acplug02, FlightThroughTheSequences) {
     uint32_t mark = log_mark();
     run(SEQ_FINAL, 1, 6000, 0, 0, 50);
     EXPECT_NEAR(pitch(), 0, 1e-4f) << "level through the final configuration";
-    finish();
     std::vector<Post> posts = posts_since(mark);
+    ASSERT_FALSE(posts.empty());
+    EXPECT_EQ(posts.back(), (Post{SLOT_BODY_PITCH, 0, 0, 0, 50})) << "pitch 0 at the height it was given";
+    mark = log_mark();
+    finish();
+    posts = posts_since(mark);
     ASSERT_FALSE(posts.empty());
     EXPECT_EQ(posts.back(), (Post{SLOT_FRONT_LIGHT, 1, 0, 0, 0})) << "front light at the end";
     EXPECT_TRUE(visible(L"nosegear")) << "gear down";
