@@ -1,4 +1,5 @@
 #include "config_test_support.h"
+#include <shlobj.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -47,6 +48,20 @@ int run_unix_command(const wchar_t *program, const std::wstring &arguments) {
   for (wchar_t &c : dos_program)
     if (c == L'/') c = L'\\';
   return run_program(dos_program, arguments, L"C:\\", 10000);
+}
+
+std::wstring make_game_copy(const wchar_t *tag) {
+  std::wstring game = make_scratch_folder(tag);
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::wstring source = std::wstring(current) + L"\\..\\game\\";
+  CreateDirectoryW((game + L"common").c_str(), nullptr);
+  const wchar_t *parts[] = {L"TOVICONFIG.exe", L"tarvelo.dll", L"moxel20.dll", L"DSETUP.dll", L"RUQ6X.DLL",
+                            L"kvrn.dll",       L"tovi.ico",    L"common\\play_panel.bmp"};
+  for (const wchar_t *part : parts) CopyFileW((source + part).c_str(), (game + part).c_str(), FALSE);
+  write_text(game + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
+  write_text(game + L"kvrn.ini", "[VIDEO]\r\nmipmap=0\r\n");
+  return game;
 }
 
 void remove_tree(const std::wstring &folder) {
@@ -188,6 +203,32 @@ std::vector<uint8_t> settings_image(const uint32_t fields[27]) {
     for (int f = 0; f < group.count; ++f) word(fields[group.first + f]);
   }
   return image;
+}
+
+std::string hex_dump(const std::vector<uint8_t> &bytes) {
+  std::string out;
+  char piece[8];
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    snprintf(piece, sizeof piece, "%02x%s", bytes[i], i % 4 == 3 ? " " : "");
+    out += piece;
+  }
+  return out;
+}
+
+std::wstring per_user_parent() {
+  wchar_t local[MAX_PATH];
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
+  return std::wstring(local) + L"\\Quellbright\\";
+}
+
+std::wstring per_user_folder(const wchar_t *data_name) {
+  return per_user_parent() + data_name + L"\\";
+}
+
+void remove_per_user_folders() {
+  remove_tree(per_user_folder(L"tovien_data"));
+  remove_tree(per_user_folder(L"tovidata"));
+  RemoveDirectoryW(per_user_parent().c_str());
 }
 
 }  // namespace config_test

@@ -11,6 +11,9 @@ namespace config_test {
 
 // A fresh empty folder below the system's temporary folder, ending in a backslash.
 std::wstring make_scratch_folder(const wchar_t *tag);
+// A scratch game folder holding the program, its libraries and its pictures from the built game
+// folder, an English config.ini and a kvrn.ini with MipMap on (mipmap=0).
+std::wstring make_game_copy(const wchar_t *tag);
 // Deletes a folder and everything below it; links (reparse points) are removed, not followed.
 void remove_tree(const std::wstring &folder);
 // Under Wine: the Unix name of a path, quoted for a command line (empty elsewhere), and a run
@@ -60,5 +63,16 @@ class GuardedBytes {
 
 // The system.dat image of 27 field values, chunks in the written order.
 std::vector<uint8_t> settings_image(const uint32_t fields[27]);
+// Bytes as hex words ("47564552 08000000 ..."), so that a failed comparison shows where.
+std::string hex_dump(const std::vector<uint8_t> &bytes);
+
+// The program's per-user data folder of this prefix (local application data + Quellbright +
+// data_name, "tovien_data" for the English interface, "tovidata" for the Japanese), ending in a
+// backslash; the same without the data name.
+std::wstring per_user_folder(const wchar_t *data_name);
+std::wstring per_user_parent();
+// Removes both per-user data folders and their Quellbright folder when empty, so that the
+// program keeps its settings in its own folder.
+void remove_per_user_folders();
 
 }  // namespace config_test

@@ -1,12 +1,13 @@
 // TOVICONFIG.exe end to end in a scratch game folder: install mode writes system.dat and
 // kvrn.ini, mirrored from the per-user folder; one instance; the menu window's notices.
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <string.h>
 #include <string>
 #include <vector>
 #include "config_test_support.h"
 
+using config_test::hex_dump;
+using config_test::per_user_folder;
 using config_test::read_bytes;
 using config_test::settings_image;
 using config_test::write_bytes;
@@ -15,19 +16,6 @@ using config_test::write_text;
 namespace {
 
 const DWORD RUN_LIMIT_MS = 60000;
-
-std::wstring build_folder(const wchar_t *below) {
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  return std::wstring(current) + below;
-}
-
-// The local application-data folder of this Wine prefix + Quellbright + the data folder name.
-std::wstring per_user_folder(const wchar_t *data_name) {
-  wchar_t local[MAX_PATH];
-  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
-  return std::wstring(local) + L"\\Quellbright\\" + data_name + L"\\";
-}
 
 void put_word(uint32_t fields[27], int index, uint32_t value) { fields[index] = value; }
 
@@ -61,30 +49,13 @@ uint32_t expected_refresh_default() {
   return mode.dmDisplayFrequency ? 60 : 0;
 }
 
-std::string hex_dump(const std::vector<uint8_t> &bytes) {
-  std::string out;
-  char piece[8];
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    snprintf(piece, sizeof piece, "%02x%s", bytes[i], i % 4 == 3 ? " " : "");
-    out += piece;
-  }
-  return out;
-}
-
 #define EXPECT_BYTES(expected, actual) EXPECT_EQ(hex_dump(expected), hex_dump(actual))
 
 class InstallMode : public ::testing::Test {
  protected:
   void SetUp() override {
-    game_ = config_test::make_scratch_folder(L"install");
-    std::wstring source = build_folder(L"\\..\\game\\");
-    const wchar_t *parts[] = {L"TOVICONFIG.exe", L"tarvelo.dll", L"moxel20.dll", L"DSETUP.dll",
-                              L"RUQ6X.DLL",      L"kvrn.dll",    L"tovi.ico"};
-    for (const wchar_t *part : parts)
-      CopyFileW((source + part).c_str(), (game_ + part).c_str(), FALSE);
+    game_ = config_test::make_game_copy(L"install");
     ASSERT_TRUE(config_test::file_exists(game_ + L"TOVICONFIG.exe"));
-    write_text(game_ + L"config.ini", "[SYSTEM]\r\nlanguage=0\r\n");
-    write_text(game_ + L"kvrn.ini", "[VIDEO]\r\nmipmap=0\r\n");
     SetEnvironmentVariableW(L"RUQ6X_CAPS", L"2");
     SetEnvironmentVariableW(L"RUQ6X_MASTER_VOLUME", L"55");
     refresh_ = expected_refresh_default();
