@@ -153,6 +153,7 @@ HWND resolve_id(int id) {
 HWND resolve(const RingTarget &target) {
   uint32_t index = target.value == VALUE_FIXED ? 0 : read_value(target.value) - target.first;
   int id = index < 5 && target.ids[index] ? target.ids[index] : target.otherwise;
+  if (!id) return nullptr;
   HWND window = resolve_id(id);
   if (target.fallback && (!window || !IsWindowEnabled(window))) window = resolve_id(target.fallback);
   return window;
