@@ -68,6 +68,7 @@ const RingWalk walks[] = {
     {"window mode", with(usual, &RingSettings::screen_mode, 2), 1, 3201, DOWN, {3000}},
     {"window mode back", with(usual, &RingSettings::screen_mode, 2), 1, 3000, SHIFT_TAB, {3201, 1001}},
     {"pop-up mode", with(usual, &RingSettings::screen_mode, 3), 1, 1001, TAB, {3202, 3000, 1003}},
+    {"pop-up mode back", with(usual, &RingSettings::screen_mode, 3), 1, 3000, SHIFT_TAB, {3202}},
     {"pop-up radio up", with(usual, &RingSettings::screen_mode, 3), 1, 3202, UP, {1001}},
     {"unknown screen mode: the combo keeps the focus", with(usual, &RingSettings::screen_mode, 0), 1, 3000, SHIFT_TAB,
      {3000}},
@@ -106,6 +107,7 @@ const RingWalk walks[] = {
     // Specification: its list view is in no ring
     {"specification forward", usual, 4, 1002, TAB, {1004, 1000, 1001, 1002}},
     {"specification backward", usual, 4, 1002, SHIFT_TAB, {1001, 1000, 1004, 1002}},
+    {"hidden Reset on the Specification page", usual, 4, 1003, SHIFT_TAB, {1002}},
 };
 
 class KeyRings : public SettingsWindow {
