@@ -14,6 +14,7 @@
 #include "settings_store.h"
 #include "string_table.h"
 #include "system_metrics.h"
+#include "test_sounds.h"
 
 HMODULE sound_module;
 HMODULE engine_module;
@@ -195,14 +196,6 @@ void start_engine(HWND window) {
   engine_info = engine_entries.get_information(engine_handle, ENGINE_INFORMATION_KIND);
   // Without an information record the list is that of an empty mode table: one default entry.
   build_resolution_list();
-}
-
-void release_sound_slots() {
-  for (int channel = 0; channel < SOUND_CHANNELS; ++channel) {
-    if (sound_entries.wave_status && sound_entries.wave_status(channel) && sound_entries.wave_stop)
-      sound_entries.wave_stop(channel);
-    if (sound_slots[channel].loaded && sound_entries.wave_free) sound_entries.wave_free(&sound_slots[channel]);
-  }
 }
 
 void shutdown_libraries() {

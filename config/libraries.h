@@ -47,6 +47,3 @@ struct EngineGateResult {
 EngineGateResult decide_engine_gate(const EngineGateInput *input);
 // 1 when a DxDiag status text reads "Enabled" (case ignored).
 int status_enabled(const wchar_t *status);
-
-// Stops the test-sound channels that still play and frees every loaded test-sound record.
-void release_sound_slots();

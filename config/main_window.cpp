@@ -6,6 +6,7 @@
 #include "aspect_preview.h"
 #include "control_ids.h"
 #include "files.h"
+#include "key_rings.h"
 #include "libraries.h"
 #include "moxel20.h"
 #include "page_builders.h"
@@ -17,6 +18,7 @@
 #include "string_ids.h"
 #include "string_table.h"
 #include "system_metrics.h"
+#include "test_sounds.h"
 
 HWND main_window;
 wchar_t title_text[TEXT_CAPACITY];
@@ -116,6 +118,7 @@ void create_bottom_buttons(HINSTANCE instance) {
                                   main_window, (HMENU)(INT_PTR)row.id, instance, nullptr);
     if (button && dialog_font) SendMessageW(button, WM_SETFONT, (WPARAM)dialog_font, FALSE);
     if (button && !row.shown) ShowWindow(button, SW_HIDE);
+    install_ring_key_proc(button, row.id);
     bottom_buttons[i] = button;
   }
 }
@@ -148,31 +151,7 @@ void on_button(int id) {
 
 }  // namespace
 
-void focus_first_control(int page) {
-  switch (page) {
-    case PAGE_GAME_SYSTEM:
-      focus_on(page_control(ID_INFO_BAR_HIDE));
-      break;
-    case PAGE_DISPLAY:
-      if (game_settings.screen_mode >= 1 && game_settings.screen_mode <= 3)
-        focus_on(page_control(ID_FULL_SCREEN + (int)game_settings.screen_mode - 1));
-      break;
-    case PAGE_GRAPHICS:
-      focus_on(page_control(ID_CUSTOMIZE));
-      break;
-    case PAGE_SOUND: {
-      HWND hardware = page_control(ID_SOUND_HARDWARE);
-      if (game_settings.sound_3d == 1)
-        focus_on(hardware && IsWindowEnabled(hardware) ? hardware : page_control(ID_SOUND_SOFTWARE));
-      else if (game_settings.sound_3d == 2)
-        focus_on(page_control(ID_SOUND_SOFTWARE));
-      break;
-    }
-    case PAGE_SPECIFICATION:
-      focus_on(bottom_button(ID_USER_SUPPORT));
-      break;
-  }
-}
+void focus_first_control(int page) { focus_on(first_ring_member(page)); }
 
 void show_tab_page(int page) {
   for (int i = 0; i < PAGE_WINDOW_SLOTS && page_windows[i]; ++i)

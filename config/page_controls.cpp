@@ -1,6 +1,7 @@
 // Creation of page panels and their controls from table rows, and the control registries.
 #include "page_controls.h"
 #include "control_ids.h"
+#include "key_rings.h"
 #include "program_state.h"
 #include "settings_store.h"
 #include "string_table.h"
@@ -112,6 +113,7 @@ void create_page_controls(HWND page, const ControlRow *rows, int count) {
     if ((row.flags & ROW_NOT_ENGLISH) && game_settings.language == 1) continue;
     HWND window = create_page_control(page, row.kind, row.text, row.x, row.y, row.width, row.height, row.id);
     if (row.flags & ROW_HIDDEN) ShowWindow(window, SW_HIDE);
+    if (row.flags & ROW_RING) install_ring_key_proc(window, row.id);
     register_control(row, window);
   }
 }

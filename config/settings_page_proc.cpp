@@ -11,6 +11,7 @@
 #include "setting_controls.h"
 #include "settings_store.h"
 #include "sound_page.h"
+#include "test_sounds.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ void on_customize() {
 
 void on_command(int id) {
   if (id >= ID_FIRST_TEST_BUTTON && id < ID_FIRST_TEST_BUTTON + VOLUME_ROWS) {
-    toggle_test_button(id - ID_FIRST_TEST_BUTTON);
+    toggle_test_sound(id - ID_FIRST_TEST_BUTTON);
     return;
   }
   switch (id) {

@@ -1,14 +1,16 @@
-// The Sound page and the pictures of its test buttons.
+// The Sound page: 3D-sound radios and the five volume rows.
 #include "sound_page.h"
 #include <commctrl.h>
 #include "control_ids.h"
 #include "files.h"
+#include "key_rings.h"
 #include "libraries.h"
 #include "page_controls.h"
 #include "program_state.h"
 #include "setting_controls.h"
 #include "settings_store.h"
 #include "string_ids.h"
+#include "test_sounds.h"
 
 HWND volume_trackbars[VOLUME_ROWS];
 HWND volume_labels[VOLUME_ROWS];
@@ -16,9 +18,6 @@ int32_t test_sound_playing[VOLUME_ROWS];
 MoxelButton test_buttons[VOLUME_ROWS];
 
 namespace {
-
-const RECT STOPPED_CELL = {0, 0, 27, 16};
-const RECT PLAYING_CELL = {27, 0, 54, 16};
 
 const ControlRow sound_rows[] = {
     {0,                 KIND_GROUP, 0,                STR_SOUND_3D,       15,  10, 460, 50},
@@ -43,13 +42,14 @@ void create_volume_row(UINT text, int y, int trackbar_id, int button_id, uint32_
   HWND trackbar = CreateWindowExW(0, L"msctls_trackbar32", L"TEST", 0x50000001, 170, y, 200, 20, page,
                                   (HMENU)(INT_PTR)trackbar_id, program_instance, nullptr);
   volume_trackbars[row] = trackbar;
+  install_ring_key_proc(trackbar, trackbar_id);
   volume_labels[row] = create_page_control(page, KIND_LABEL, 0, 390, y + 3, 40, 20, 0);
   show_volume(row, volume);
 
   test_sound_playing[row] = 0;
   MoxelButton &button = test_buttons[row];
   button = MoxelButton{};
-  button.image = STOPPED_CELL;
+  show_test_button(row, 0);
   button.x = 432;
   button.y = y;
   button.width = 27;
@@ -75,17 +75,4 @@ void build_sound_page(const RECT *display) {
   } else {
     show_radio_setting(ID_SOUND_HARDWARE);
   }
-}
-
-void toggle_test_button(int row) {
-  test_sound_playing[row] ^= 1;
-  test_buttons[row].image = test_sound_playing[row] ? PLAYING_CELL : STOPPED_CELL;
-}
-
-void stop_test_sounds() {
-  for (int row = 0; row < VOLUME_ROWS; ++row) {
-    test_sound_playing[row] = 0;
-    test_buttons[row].image = STOPPED_CELL;
-  }
-  if (sound_entries.wave_stop) sound_entries.wave_stop(SOUND_ALL_CHANNELS);
 }

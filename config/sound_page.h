@@ -15,7 +15,3 @@ void build_sound_page(const RECT *display);
 void create_volume_row(UINT text, int y, int trackbar_id, int button_id, uint32_t volume, int row, HWND page);
 // Shows a volume in the row's label ("%3d%s" with "%").
 void show_volume(int row, uint32_t volume);
-// Flips the row's test button between its stopped and playing pictures.
-void toggle_test_button(int row);
-// Every test button stopped, and every sound channel stopped when the library is bound.
-void stop_test_sounds();

@@ -1,7 +1,9 @@
 // Stand-in sound library RUQ6X.DLL: the 17 RUQ2_ entries. Wave files are read into the caller's
 // slots and played through the platform's wave output; every call is logged (see call_log.cpp).
 // Test hooks: RUQ6X_CAPS (1 hardware 3D sound, 2 software) and RUQ6X_MASTER_VOLUME (0..100)
-// stand for the sound card and the Windows master volume when set.
+// stand for the sound card and the Windows master volume when set; RUQ6X_BUSY_CHANNELS, a mask
+// with bit k for channel k, makes those channels report that they play, as a sound started
+// elsewhere would on a machine with an output device.
 #include <stdlib.h>
 #include <string.h>
 
@@ -129,7 +131,8 @@ RUQ_API int32_t __stdcall RUQ2_WaveFree(LoadedWave *slot) {
 }
 
 RUQ_API int32_t __stdcall RUQ2_WaveStatus(int32_t channel) {
-  int32_t playing = channel_playing(channel);
+  uint32_t busy = (uint32_t)environment_number(L"RUQ6X_BUSY_CHANNELS", 0);
+  int32_t playing = channel_playing(channel) || (channel >= 0 && channel < 32 && (busy >> channel) & 1) ? 1 : 0;
   log_call("RUQ2_WaveStatus %d -> %d", channel, playing);
   return playing;
 }
