@@ -16,6 +16,7 @@
 #include "sound_page.h"
 #include "string_ids.h"
 #include "string_table.h"
+#include "support_report.h"
 #include "system_metrics.h"
 
 HWND main_window;
@@ -136,7 +137,8 @@ void on_button(int id) {
       running = 0;
       break;
     case ID_USER_SUPPORT:
-      break;   // the support report is not part of this program yet
+      run_user_support();
+      break;
     case ID_RESET:
       reset_to_defaults();
       break;
