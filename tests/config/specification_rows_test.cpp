@@ -5,11 +5,16 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "config_test_support.h"
 #include "dxdiag_info.h"
+#include "files.h"
+#include "libraries.h"
 #include "engine_library.h"
 #include "package_catalogue.h"
 #include "program_state.h"
+#include "settings_store.h"
 #include "specification_list.h"
+#include "startup_lists.h"
 #include "string_table.h"
 #include "system_metrics.h"
 
@@ -360,6 +365,43 @@ TEST_F(SpecificationRows, JapaneseLabelsAndValueTexts) {
   wchar_t direct3d[TEXT_CAPACITY];
   load_text(5127, direct3d, TEXT_CAPACITY);
   EXPECT_TRUE(contains_in_order(got, {std::wstring(direct3d) + L"=使用不可"}, &at));
+}
+
+// The game folder's sample packages, with the registry entries that run_config imports, as the
+// rows of a computer whose engine is available.
+TEST_F(SpecificationRows, GameFolderPackagesAreListed) {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::wstring build = std::wstring(current) + L"\\..\\";
+  ASSERT_TRUE(config_test::import_registry_file(build + L"game_packages.reg"));
+  wchar_t game[MAX_PATH];
+  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
+  copy_text(program_folder, TEXT_CAPACITY, game);
+  engine_available = 0;
+  const struct {
+    uint32_t language;
+    std::vector<std::wstring> rows;
+  } cases[] = {
+      {1,
+       {L"Kitahama International Airport （Ver）=0.05 ---install 2007/03/05--- (KTH)",
+        L"Minato Heliport （Ver）=1.20 ---install 2006/12/01--- (MNT)", L"Sora Sightseeing Flights （Ver）=--------"}},
+      {2,
+       {L"北浜国際空港 （Ver）=0.05 ---install 2007/03/05--- (KTH)",
+        L"みなとヘリポート （Ver）=1.20 ---install 2006/12/01--- (MNT)", L"そら遊覧飛行 （Ver）=--------"}},
+  };
+  for (const auto &c : cases) {
+    game_settings.language = c.language;
+    set_string_offset(c.language);
+    load_startup_lists();
+    sources.packages = package_list;
+    sources.package_count = package_count;
+    std::vector<std::wstring> got = rows();
+    ASSERT_GE(got.size(), c.rows.size());
+    EXPECT_EQ(c.rows, std::vector<std::wstring>(got.end() - c.rows.size(), got.end())) << c.language;
+    free_startup_lists();
+  }
+  game_settings.language = 0;
+  program_folder[0] = 0;
 }
 
 }  // namespace
