@@ -123,6 +123,16 @@ bool import_registry_file(const std::wstring &path) {
   return run_program(L"C:\\windows\\regedit.exe", L"/S \"" + path + L"\"", L"C:\\", 60000) == 0;
 }
 
+std::wstring game_folder_with_packages() {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::wstring build = std::wstring(current) + L"\\..\\";
+  if (!import_registry_file(build + L"game_packages.reg")) return L"";
+  wchar_t game[MAX_PATH];
+  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
+  return game;
+}
+
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {
   struct Group {
     const char *tag;

@@ -36,6 +36,11 @@ void delete_machine_value(const wchar_t *subkey, const wchar_t *name);
 // Imports a registry file into the prefix with regedit, as a person would.
 bool import_registry_file(const std::wstring &path);
 
+// The full path of the build's game folder (ending in a backslash), after importing its sample
+// packages' registry entries as scripts/run_config does; empty when the import failed. Tests
+// run in build/bin.
+std::wstring game_folder_with_packages();
+
 // The system.dat image of 27 field values, chunks in the written order.
 std::vector<uint8_t> settings_image(const uint32_t fields[27]);
 

@@ -441,13 +441,9 @@ TEST_F(StartupPackages, EngineTestSoundByThePackagesFound) {
 
 // The game folder's sample packages with the registry entries that run_config imports.
 TEST(GamePackages, SamplePackagesListedNewestFirst) {
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  std::wstring build = std::wstring(current) + L"\\..\\";
-  ASSERT_TRUE(config_test::import_registry_file(build + L"game_packages.reg"));
-  wchar_t game[MAX_PATH];
-  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
-  copy_text(program_folder, TEXT_CAPACITY, game);
+  std::wstring game = config_test::game_folder_with_packages();
+  ASSERT_FALSE(game.empty());
+  copy_text(program_folder, TEXT_CAPACITY, game.c_str());
   engine_available = 0;
   const struct {
     uint32_t language;

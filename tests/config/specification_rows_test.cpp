@@ -370,13 +370,9 @@ TEST_F(SpecificationRows, JapaneseLabelsAndValueTexts) {
 // The game folder's sample packages, with the registry entries that run_config imports, as the
 // rows of a computer whose engine is available.
 TEST_F(SpecificationRows, GameFolderPackagesAreListed) {
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  std::wstring build = std::wstring(current) + L"\\..\\";
-  ASSERT_TRUE(config_test::import_registry_file(build + L"game_packages.reg"));
-  wchar_t game[MAX_PATH];
-  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
-  copy_text(program_folder, TEXT_CAPACITY, game);
+  std::wstring game = config_test::game_folder_with_packages();
+  ASSERT_FALSE(game.empty());
+  copy_text(program_folder, TEXT_CAPACITY, game.c_str());
   engine_available = 0;
   const struct {
     uint32_t language;
