@@ -2,12 +2,16 @@
 // the marker search, and pieces appended within the report and conversion areas.
 #include <gtest/gtest.h>
 #include <string.h>
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <string>
 #include <vector>
+#include "config_test_support.h"
+#include "files.h"
 #include "mail_form.h"
 #include "program_state.h"
+#include "settings_store.h"
 #include "support_report.h"
 #include "utf8_text.h"
 
@@ -134,6 +138,44 @@ TEST(ReportTextFuzz, ConversionAndAreaStayInBounds) {
     find_substring(bytes.c_str(), i % 2 ? "{}" : "</pre>");
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+}
+
+// Random forms of every size around the area's bound, with the marker anywhere (or absent) and
+// either skip: every page keeps the form's bytes around the marker and ends within the area.
+TEST(ReportTextFuzz, PagesOfRandomFormsStayInTheArea) {
+  std::wstring folder = config_test::make_scratch_folder(L"report_fuzz");
+  copy_text(program_folder, TEXT_CAPACITY, folder.c_str());
+  program_instance = GetModuleHandleW(nullptr);
+  GameSettings settings = {};
+  std::mt19937 random(7);
+  std::vector<char> text;
+  for (int i = 0; i < 2000; ++i) {
+    size_t size = i % 4 == 0 ? (size_t)(random() % 9000) : 8191 - (size_t)(random() % 3000);
+    text.assign(size + 1, 0);
+    for (size_t k = 0; k < size; ++k) text[k] = (char)(1 + random() % 255);
+    MailForm form = {text.data(), (int32_t)(random() % (size + 3)) - 1, (uint32_t)size + 1};
+    int32_t skip = (random() % 2) * 2;
+    int fitted = write_support_report(skip, folder.c_str(), &form, &settings);
+    std::vector<uint8_t> page = config_test::read_bytes(folder + L"mail_support.html");
+    DeleteFileW((folder + L"mail_support.html").c_str());
+    uint32_t marker = form.marker >= 0 && (size_t)form.marker <= size ? (uint32_t)form.marker : (uint32_t)size;
+    uint32_t rest = form.marker >= 0 && (size_t)form.marker <= size
+                        ? (uint32_t)(size - std::min(size, (size_t)marker + skip))
+                        : 0;
+    if (marker + rest > REPORT_AREA_BYTES - 1) {
+      ASSERT_EQ(0, fitted) << i;
+      ASSERT_TRUE(page.empty()) << i;
+      continue;
+    }
+    ASSERT_EQ(1, fitted) << i;
+    ASSERT_LE(page.size(), (size_t)REPORT_AREA_BYTES) << i;
+    ASSERT_GE(page.size(), (size_t)marker + rest + 1) << i;
+    ASSERT_EQ(0, page.back()) << i;
+    ASSERT_EQ(0, memcmp(page.data(), text.data(), marker)) << i;
+    ASSERT_EQ(0, memcmp(page.data() + page.size() - 1 - rest, text.data() + size - rest, rest)) << i;
+  }
+  config_test::remove_tree(folder);
+  program_folder[0] = 0;
 }
 
 }  // namespace
