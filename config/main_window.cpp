@@ -17,6 +17,7 @@
 #include "sound_page.h"
 #include "string_ids.h"
 #include "string_table.h"
+#include "support_report.h"
 #include "system_metrics.h"
 #include "test_sounds.h"
 
@@ -139,7 +140,8 @@ void on_button(int id) {
       running = 0;
       break;
     case ID_USER_SUPPORT:
-      break;   // the support report is not part of this program yet
+      run_user_support();
+      break;
     case ID_RESET:
       reset_to_defaults();
       break;

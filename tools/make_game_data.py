@@ -46,12 +46,15 @@ def package_descriptor(english, japanese, tag, value_name):
 
 
 # The sample packages: titles, short tag, registry value names of version and install date,
-# and what their installers recorded there.
+# and what their installers recorded there (None: nothing).
 PACKAGES = [
     {'folder': 'kitahama', 'english': 'Kitahama International Airport', 'japanese': '北浜国際空港',
      'tag': 'KTH', 'key': 'KTH01', 'version': 5, 'installed': '3/5/2007 9:05:00'},
     {'folder': 'minato', 'english': 'Minato Heliport', 'japanese': 'みなとヘリポート',
      'tag': 'MNT', 'key': 'MNT01', 'version': 120, 'installed': '12/1/2006 23:59:59'},
+    # Copied in by hand: its installer recorded no version and no install date.
+    {'folder': 'sora', 'english': 'Sora Sightseeing Flights', 'japanese': 'そら遊覧飛行',
+     'tag': 'SRA', 'key': 'SRA01', 'version': None, 'installed': None},
 ]
 UNINSTALL = 'HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\'
 UNINSTALL_KEYS = ['Tovimark3', 'トヴィマーク３']   # English and Japanese interface
@@ -63,6 +66,8 @@ def package_registry_file():
     for key in UNINSTALL_KEYS:
         lines.append('[' + UNINSTALL + key + ']')
         for package in PACKAGES:
+            if package['version'] is None:
+                continue
             lines.append('"%s"=dword:%08x' % (package['key'], package['version']))
             lines.append('"%sDate"="%s"' % (package['key'], package['installed']))
         lines.append('')

@@ -187,6 +187,16 @@ void GuardedBytes::place(const uint8_t *bytes, size_t size) {
   size_ = (uint32_t)size;
 }
 
+std::wstring game_folder_with_packages() {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::wstring build = std::wstring(current) + L"\\..\\";
+  if (!import_registry_file(build + L"game_packages.reg")) return L"";
+  wchar_t game[MAX_PATH];
+  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
+  return game;
+}
+
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {
   struct Group {
     const char *tag;

@@ -61,6 +61,11 @@ class GuardedBytes {
   uint32_t size_;
 };
 
+// The full path of the build's game folder (ending in a backslash), after importing its sample
+// packages' registry entries as scripts/run_config does; empty when the import failed. Tests
+// run in build/bin.
+std::wstring game_folder_with_packages();
+
 // The system.dat image of 27 field values, chunks in the written order.
 std::vector<uint8_t> settings_image(const uint32_t fields[27]);
 // Bytes as hex words ("47564552 08000000 ..."), so that a failed comparison shows where.

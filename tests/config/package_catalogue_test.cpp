@@ -441,25 +441,21 @@ TEST_F(StartupPackages, EngineTestSoundByThePackagesFound) {
 
 // The game folder's sample packages with the registry entries that run_config imports.
 TEST(GamePackages, SamplePackagesListedNewestFirst) {
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  std::wstring build = std::wstring(current) + L"\\..\\";
-  ASSERT_TRUE(config_test::import_registry_file(build + L"game_packages.reg"));
-  wchar_t game[MAX_PATH];
-  GetFullPathNameW((build + L"game\\").c_str(), MAX_PATH, game, nullptr);
-  copy_text(program_folder, TEXT_CAPACITY, game);
+  std::wstring game = config_test::game_folder_with_packages();
+  ASSERT_FALSE(game.empty());
+  copy_text(program_folder, TEXT_CAPACITY, game.c_str());
   engine_available = 0;
   const struct {
     uint32_t language;
     std::vector<std::wstring> display_names;
   } cases[] = {
-      {1, {L"Kitahama International Airport", L"Minato Heliport"}},
-      {2, {L"北浜国際空港", L"みなとヘリポート"}},
+      {1, {L"Kitahama International Airport", L"Minato Heliport", L"Sora Sightseeing Flights"}},
+      {2, {L"北浜国際空港", L"みなとヘリポート", L"そら遊覧飛行"}},
   };
   for (const auto &c : cases) {
     game_settings.language = c.language;
     load_startup_lists();
-    ASSERT_EQ(2u, package_count) << c.language;
+    ASSERT_EQ(3u, package_count) << c.language;
     std::vector<std::wstring> names;
     for (uint32_t i = 0; i < package_count; ++i) names.push_back(package_list[i].display_name);
     EXPECT_EQ(c.display_names, names);
@@ -471,6 +467,8 @@ TEST(GamePackages, SamplePackagesListedNewestFirst) {
     EXPECT_EQ(120u, package_list[1].version);
     EXPECT_EQ(20061201u, package_list[1].install_date);
     EXPECT_EQ(235959u, package_list[1].install_time);
+    EXPECT_EQ(0u, package_list[2].version);   // no registry entries: listed last
+    EXPECT_EQ(0u, package_list[2].install_date);
     EXPECT_STREQ(L"config_engine.wav", engine_test_sound_name);
     EXPECT_STREQ(L"title.wav", first_bgm_name);
     free_startup_lists();
