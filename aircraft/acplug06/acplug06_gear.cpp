@@ -1,0 +1,112 @@
+#include "acplug06_routines.h"
+
+#include <math.h>
+
+#include "layer_ops.h"
+#include "slot_clock.h"
+
+namespace {
+const float PI = 3.14159265359f;
+const float BODY_BOGIE_TILT = 45.0f;    // word5 from the first gear movement on
+const float SECOND_BOGIE_TILT = 10.0f;  // word6
+
+// The gear slot's layers, in the order the builder looks them up.
+enum GearLayer {
+    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_DOOR_3, NOSE_DOOR_4, TYRES, BODY03,
+    MAIN_1_01, MAIN_1_02, MAIN_2_01, MAIN_2_02, MAIN_3_01, MAIN_3_02, MAIN_4_01, MAIN_4_02,
+    MAIN_5_01, MAIN_6_01, MAIN_7_01, MAIN_8_01,
+    WING_1_01, WING_1_02, WING_2_01, WING_2_02,
+    STRUT_R, BODY_BOGIE_R, STRUT_LINK_R, STRUT_L, BODY_BOGIE_L, STRUT_LINK_L,
+    FRONT_SHAFT_R, FRONT_SHAFT_L, SECOND_BOGIE_R, SECOND_BOGIE_L,
+};
+
+// The main gear's angles at one progress: doors A, B, V, D, E, F, wing gear W1, W2, struts S1,
+// S2 (all about z), body bogies T1, front shafts U (about x) and their drop H.
+enum PoseValue { A, B, V, D, E, F, W1, W2, S1, S2, T1, U, H, POSE_VALUES };
+struct MainGearPose {
+    float v[POSE_VALUES];
+};
+
+// Layers turned about z by a pose value, with the side's sign.
+struct DoorTurn {
+    GearLayer layer;
+    PoseValue value;
+    float sign;
+};
+const DoorTurn door_turns[] = {
+    {MAIN_1_01, A, 1},  {MAIN_2_01, A, -1}, {MAIN_1_02, B, -1}, {MAIN_2_02, B, 1},   {MAIN_3_01, V, -1},
+    {MAIN_4_01, V, 1},  {MAIN_3_02, D, 1},  {MAIN_4_02, D, -1}, {MAIN_5_01, E, 1},   {MAIN_6_01, E, -1},
+    {MAIN_7_01, F, -1}, {MAIN_8_01, F, 1},  {WING_1_01, W1, -1}, {WING_2_01, W1, 1}, {WING_1_02, W2, -1},
+    {WING_2_02, W2, 1}, {STRUT_R, S1, 1},   {STRUT_L, S1, -1},   {STRUT_LINK_R, S2, 1}, {STRUT_LINK_L, S2, -1},
+};
+
+// Doors A, B and V open in the first quarter of the travel and close in the last, D opens from
+// 0.15 and closes from 0.9; the gear itself swings down in the middle half. `body_tilt` is word5.
+MainGearPose main_gear_pose(float p, float body_tilt) {
+    if (p <= 0.0f) return {{0, 0, 0, 0, 0, 0, 0, 0, 85, 15, 60, 120, 0}};
+    if (p < 0.25f) {
+        float a = 4.0f * p, d = p < 0.15f ? 0.0f : (p - 0.15f) / 0.1f;
+        return {{80 * a, 100 * a, 170 * a, 120 * d, 0, 0, 0, 0, 85, 15, 60, 120, 0}};
+    }
+    if (p < 0.75f) {
+        float s = 2.0f * (p - 0.25f);
+        float w = p < 0.5f ? 4.0f * (p - 0.25f) : 1.0f;
+        float m = p < 0.5f ? 0.0f : 4.0f * (p - 0.5f);
+        return {{80, 100, 170, 120, 100 * sinf(s * PI / 2.0f), 100 * s, 82 * w, 40 * w, 85 * (1 - w), 15 * (1 - w),
+                 15 * (1 - m) + body_tilt, 120 * (1 - s), -0.2f * s}};
+    }
+    if (p < 1.0f) {
+        float k = 4.0f * (p - 0.75f), e = p < 0.9f ? 0.0f : (p - 0.9f) / 0.1f;
+        return {{80 * (1 - k), 100 * (1 - k), 170 * (1 - k), 120 * (1 - e), 100, 100, 82, 40, 0, 0, body_tilt, 0,
+                 -0.2f * (1 - e)}};
+    }
+    return {{0, 0, 0, 0, 100, 100, 82, 40, 0, 0, body_tilt, 0, 0}};
+}
+
+// Nose strut n and the two door pairs a and b: both pairs open, the strut swings down, then the
+// first pair closes behind it.
+void nose_gear_update(KvrnContext context, const KvrnLayer* layers, float p) {
+    float n = 0.0f, a = 0.0f, b = 80.0f;
+    if (p < 0.1f) {
+        n = 112.0f, b = 0.0f;
+    } else if (p < 0.3f) {
+        n = 110.0f, a = b = 80.0f * (p - 0.1f) / 0.2f;
+    } else if (p < 0.7f) {
+        n = 110.0f * (1.0f - (p - 0.3f) / 0.4f), a = 80.0f;
+    } else if (p < 0.9f) {
+        a = 80.0f * (1.0f - (p - 0.7f) / 0.2f);
+    }
+    show_layer(context, layers[NOSE_GEAR], p >= 0.1f);
+    rotate_layer(context, layers[NOSE_GEAR], n, 0.0f, 0.0f);
+    rotate_layer(context, layers[NOSE_DOOR_1], 0.0f, 0.0f, -a);
+    rotate_layer(context, layers[NOSE_DOOR_2], 0.0f, 0.0f, a);
+    rotate_layer(context, layers[NOSE_DOOR_3], 0.0f, 0.0f, -b);
+    rotate_layer(context, layers[NOSE_DOOR_4], 0.0f, 0.0f, b);
+}
+}  // namespace
+
+namespace acplug06 {
+int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+    slot->word5.f = BODY_BOGIE_TILT;
+    slot->word6.f = SECOND_BOGIE_TILT;
+    start_two_way(slot, ival1);
+    return 0;
+}
+
+void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    float p = slot->progress;
+    const KvrnLayer* layers = slot->layers;
+    nose_gear_update(context, layers, p);
+    show_layer(context, layers[TYRES], p != 0.0f);
+    show_layer(context, layers[BODY03], p != 0.0f);
+    MainGearPose pose = main_gear_pose(p, slot->word5.f);
+    for (const DoorTurn& turn : door_turns)
+        rotate_layer(context, layers[turn.layer], 0.0f, 0.0f, turn.sign * pose.v[turn.value]);
+    rotate_layer(context, layers[BODY_BOGIE_R], pose.v[T1], 0.0f, 0.0f);
+    rotate_layer(context, layers[BODY_BOGIE_L], pose.v[T1], 0.0f, 0.0f);
+    move_layer(context, layers[FRONT_SHAFT_R], {0.0f, pose.v[H], 0.0f, 0.0f}, {pose.v[U], 0.0f, 0.0f, 0.0f});
+    move_layer(context, layers[FRONT_SHAFT_L], {0.0f, pose.v[H], 0.0f, 0.0f}, {pose.v[U], 0.0f, 0.0f, 0.0f});
+    rotate_layer(context, layers[SECOND_BOGIE_R], slot->word6.f, 0.0f, 0.0f);
+    rotate_layer(context, layers[SECOND_BOGIE_L], slot->word6.f, 0.0f, 0.0f);
+}
+}  // namespace acplug06
