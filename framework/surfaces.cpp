@@ -92,6 +92,10 @@ void flap_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         else
             rotate_layer(context, layer, move.rx * g, 0.0f, move.rz * g);
     }
+    show_flap_wing(context, slot);
+}
+
+void show_flap_wing(KvrnContext context, const ActionSlot* slot) {
     bool retracted = surface_retracted(slot);
     show_layer(context, slot->layers[0], retracted);
     show_layer(context, slot->layers[1], !retracted);

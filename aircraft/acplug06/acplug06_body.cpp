@@ -1,5 +1,6 @@
 #include "acplug06_routines.h"
 
+#include "bogies.h"
 #include "eased_door.h"
 #include "layer_ops.h"
 #include "surfaces.h"
@@ -7,14 +8,8 @@
 namespace {
 enum PitchLayer { ROOT, BODY_BOGIE_L, BODY_BOGIE_R, SECOND_BOGIE_L, SECOND_BOGIE_R, FRONT_SHAFT_R, FRONT_SHAFT_L };
 
-const float GROUND_HEIGHT = 0.5f;  // below it the bogies follow the ground
-const float DOOR_OPEN = 70.0f;     // degrees about x
-
-// A bogie's tilt: hanging at `hang` in the air; near the ground it meets the runway, which the
-// pitched body sees at -pitch.
-float bogie_tilt(float hang, float pitch, float height) {
-    return height < GROUND_HEIGHT ? 2.0f * hang * height - pitch : hang;
-}
+const float SECOND_BOGIE_HANG = 10.0f;  // the body bogies hang at SharedNumbers::bogie_hang
+const float DOOR_OPEN = 70.0f;          // degrees about x
 
 // Slats "X_1slat" to "X_6slat", outer to outer: degrees about x at full extension.
 const float slat_pitch[6] = {120.0f, 110.0f, 100.0f, 100.0f, 110.0f, 120.0f};
@@ -22,13 +17,11 @@ enum { SLAT_COVER = 0, FIRST_SLAT = 1, FIRST_SLAT_COVER = 7, SLATS = 6 };
 }  // namespace
 
 namespace acplug06 {
-int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float pitch,
-                       float height) {
+int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                       float pitch, float height) {
+    bogies::body_pitch_set(context, object, slot, ival1, ival2, pitch, height);  // root and body bogies
     const KvrnLayer* layers = slot->layers;
-    rotate_layer(context, layers[ROOT], pitch, 0.0f, 0.0f);
-    float body = bogie_tilt(45.0f, pitch, height), second = bogie_tilt(10.0f, pitch, height);
-    rotate_layer(context, layers[BODY_BOGIE_L], body, 0.0f, 0.0f);
-    rotate_layer(context, layers[BODY_BOGIE_R], body, 0.0f, 0.0f);
+    float second = bogies::ground_tilt(SECOND_BOGIE_HANG, pitch, height);
     rotate_layer(context, layers[SECOND_BOGIE_L], second, 0.0f, 0.0f);
     rotate_layer(context, layers[SECOND_BOGIE_R], second, 0.0f, 0.0f);
     translate_layer(context, layers[FRONT_SHAFT_R], 0.0f, 0.0f, 0.0f);

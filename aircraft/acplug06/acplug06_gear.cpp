@@ -2,13 +2,13 @@
 
 #include <math.h>
 
+#include "bogies.h"
+#include "four_door_nose_gear.h"
 #include "layer_ops.h"
-#include "slot_clock.h"
 
 namespace {
 const float PI = 3.14159265359f;
-const float BODY_BOGIE_TILT = 45.0f;    // word5 from the first gear movement on
-const float SECOND_BOGIE_TILT = 10.0f;  // word6
+const float SECOND_BOGIE_TILT = 10.0f;  // word6; word5 is SharedNumbers::bogie_tilt
 
 // The gear slot's layers, in the order the builder looks them up.
 enum GearLayer {
@@ -65,7 +65,8 @@ MainGearPose main_gear_pose(float p, float body_tilt) {
 
 // Nose strut n and the two door pairs a and b: both pairs open, the strut swings down, then the
 // first pair closes behind it.
-void nose_gear_update(KvrnContext context, const KvrnLayer* layers, float p) {
+void nose_gear_update(KvrnContext context, const ActionSlot* slot) {
+    float p = slot->progress;
     float n = 0.0f, a = 0.0f, b = 80.0f;
     if (p < 0.1f) {
         n = 112.0f, b = 0.0f;
@@ -76,27 +77,21 @@ void nose_gear_update(KvrnContext context, const KvrnLayer* layers, float p) {
     } else if (p < 0.9f) {
         a = 80.0f * (1.0f - (p - 0.7f) / 0.2f);
     }
-    show_layer(context, layers[NOSE_GEAR], p >= 0.1f);
-    rotate_layer(context, layers[NOSE_GEAR], n, 0.0f, 0.0f);
-    rotate_layer(context, layers[NOSE_DOOR_1], 0.0f, 0.0f, -a);
-    rotate_layer(context, layers[NOSE_DOOR_2], 0.0f, 0.0f, a);
-    rotate_layer(context, layers[NOSE_DOOR_3], 0.0f, 0.0f, -b);
-    rotate_layer(context, layers[NOSE_DOOR_4], 0.0f, 0.0f, b);
+    pose_four_door_nose(context, slot, n, a, b);
 }
 }  // namespace
 
 namespace acplug06 {
-int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
-    slot->word5.f = BODY_BOGIE_TILT;
+int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                   float fval1, float fval2) {
     slot->word6.f = SECOND_BOGIE_TILT;
-    start_two_way(slot, ival1);
-    return 0;
+    return bogies::gear_start(context, object, slot, ival1, ival2, fval1, fval2);  // word5: the body bogies
 }
 
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     const KvrnLayer* layers = slot->layers;
-    nose_gear_update(context, layers, p);
+    nose_gear_update(context, slot);
     show_layer(context, layers[TYRES], p != 0.0f);
     show_layer(context, layers[BODY03], p != 0.0f);
     MainGearPose pose = main_gear_pose(p, slot->word5.f);

@@ -5,11 +5,15 @@
 #include "acplug06_type.h"
 
 #include "acplug06_routines.h"
+#include "bogies.h"
+#include "flight_pitches.h"
 #include "four_beam_landing_light.h"
 #include "ground_path.h"
 #include "lights.h"
 #include "reference_type.h"
 #include "sequences.h"
+#include "shared_numbers.h"
+#include "two_beam_lights.h"
 #include "type_numbers.h"
 
 namespace {
@@ -38,7 +42,6 @@ const wchar_t* const gear_layers[] = {
 const wchar_t* const engine_layers[] = {L"Z_e1low", L"Z_e1high", L"Z_e2low", L"Z_e2high", L"Z_e3low",
                                         L"Z_e3high", L"Z_e4low", L"Z_e4high", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl1", L"ldlightl2", L"ldlightr1", L"ldlightr2", nullptr};
-const wchar_t* const front_light_layers[] = {L"frlight", L"ldlightml", L"ldlightmr", nullptr};
 const wchar_t* const door_layers[] = {L"inbody", L"X_door01", nullptr};
 
 const BaseScale landing_light_scales[] = {{0, 5}, {}};  // one base scale for the four beams
@@ -59,14 +62,14 @@ const SlotEdit part_edits[] = {
     {SLOT_SLATS,      slat_layers,       0,     nullptr,                  acplug06::slat_update},
     {SLOT_GEAR,       gear_layers,       0,     acplug06::gear_start,     acplug06::gear_update},
     {SLOT_ENGINES,    engine_layers,     0,     nullptr,                  nullptr},
-    {SLOT_FRONT_LIGHT, front_light_layers, 0,   nullptr,                  nullptr},  // two beams
+    two_beam::front_light_edit,
     {SLOT_DOOR,       door_layers,       10000, nullptr,                  acplug06::door_update},
 };
 
 const ScalePreset scale_presets[] = {
     {SLOT_BEACON, 0, 3.0f},       // "atlightu"
     {SLOT_BEACON, 1, 3.0f},       // "atlightd"
-    {SLOT_FRONT_LIGHT, 1, 1.5f},  // "ldlightml"
+    two_beam::front_beam_preset,
 };
 
 // Flap layers as looked up above: three segments a flap, the third moving only in the second
@@ -104,10 +107,7 @@ const SlotWordClear gear_clears[] = {{SLOT_GEAR, 5}, {SLOT_GEAR, 6}};
 const TypeNumbers& acplug06_numbers() {
     static const TypeNumbers made = [] {
         TypeNumbers numbers = reference_numbers;
-        numbers.final_pitch = 0.0f;  // level through the final configuration
-        numbers.flare_pitch = 0.0f;  // the flare raises the nose from 0 at its height to 6 at touchdown
-        numbers.flare_rise = 6.0f;
-        numbers.touchdown_pitch = 6.0f;
+        fly_steep_flare(numbers, 0.0f);  // level through the final configuration
         numbers.spoiler_covers = 5;  // "spoiler", "01_spoiler" to "04_spoiler"
         numbers.reverser_slide = 0.7f;
         numbers.flap_moves = list_of(flap_moves);
@@ -136,6 +136,16 @@ const GroundPath& acplug06_ground() {
     return made;
 }
 
+const SharedNumbers& acplug06_shared() {
+    static const SharedNumbers made = [] {
+        SharedNumbers numbers{};
+        numbers.bogie_hang = 45.0f;  // the body bogies; the second pair hangs at 10
+        numbers.bogie_tilt = 45.0f;
+        return numbers;
+    }();
+    return made;
+}
+
 const ResetPlan& acplug06_reset() {
     static const ResetPlan made = [] {
         ResetPlan plan = reference_reset_plan;
@@ -155,6 +165,7 @@ const AircraftType& acplug06_type() {
         t.scale_presets = list_of(scale_presets);
         t.numbers = &acplug06_numbers();
         t.ground = &acplug06_ground();
+        t.shared = &acplug06_shared();
         return t;
     }();
     return type;

@@ -1,30 +1,22 @@
 // acplug06 and acplug07, the four-jets, in the stand-in engine: the routines both run (engines,
-// reversers, spoilers, flaps, slats, tyres, gear, body pitch, lights, sequence pitches) at chosen
-// progress values read back as layer transforms, each type's own door, and each type's flight,
-// pushback behind the tow vehicle and scripted landing, ending with the engine's heap clean.
+// reversers, spoilers, flaps, slats, tyres, gear, body pitch, front light, sequence pitches) at
+// chosen progress values read back as layer transforms, acplug06's own door, and each type's
+// flight, ending with the engine's heap clean.
 #include <math.h>
-#include <string.h>
 
 #include <string>
 
 #include "aircraft_fixture.h"
 #include "engine_spool.h"
-#include "ground_path.h"
-#include "lights.h"
-#include "slip_log.h"
 
 namespace {
-const wchar_t* const lamps[] = {L"ldlightl1", L"ldlightl2", L"ldlightml", nullptr};
+const wchar_t* const lamps[] = {L"ldlightml", nullptr};
 
 class FourJet : public AircraftTest, public ::testing::WithParamInterface<const wchar_t*> {
 protected:
     const wchar_t* plugin() override { return GetParam(); }
     const wchar_t* const* model_layers() override { return lamps; }
-    void before_create() override {
-        kvrn_host_set_base_scale(handle(L"ldlightl1"), 2.0f);
-        kvrn_host_set_base_scale(handle(L"ldlightl2"), 5.0f);  // not a base scale of the four-beam light
-        kvrn_host_set_base_scale(handle(L"ldlightml"), 4.0f);
-    }
+    void before_create() override { kvrn_host_set_base_scale(handle(L"ldlightml"), 4.0f); }
 
     // Runs a two-state or setting slot from rest to progress p of a move to `wish`.
     void drive(int32_t slot_number, float p, int32_t wish = 1) {
@@ -37,14 +29,6 @@ protected:
 
     const EngineSpool* engines() { return static_cast<const EngineSpool*>(slot(SLOT_ENGINES)->word3.p); }
     float spool(int engine) { return engines()[engine - 1].spool; }
-
-    void expect_heap_clean() {
-        ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
-        KvrnHeapStats stats = heap();
-        EXPECT_EQ(stats.live_blocks, 0u);
-        EXPECT_EQ(stats.double_frees, 0u);
-        EXPECT_EQ(stats.foreign, 0u);
-    }
 };
 
 std::string param_name(const ::testing::TestParamInfo<const wchar_t*>& info) {
@@ -297,51 +281,17 @@ TEST_P(FourJet, BodyPitchLevelsSixBogieLayers) {
     }
 }
 
-// The four-beam landing light on the one base scale of "ldlightl1"; the two-beam front light.
-TEST_P(FourJet, LandingAndFrontLightBeams) {
-    const wchar_t* const beams[] = {L"ldlightl1", L"ldlightl2", L"ldlightr1", L"ldlightr2"};
-    EXPECT_EQ(slot(SLOT_LANDING_LIGHTS)->word5.f, 2.0f);
-    EXPECT_EQ(start(SLOT_LANDING_LIGHTS, 50), 1000);
-    tick(500);
-    for (const wchar_t* beam : beams) {
-        EXPECT_TRUE(visible(beam)) << narrow(beam);
-        EXPECT_NEAR(layer(beam).sprite_scale, 0.5f * 2.0f * 0.5f, 1e-5f) << narrow(beam);
-    }
-    run(SLOT_LANDING_LIGHTS, 0, -1);
-    for (const wchar_t* beam : beams) EXPECT_FALSE(visible(beam)) << narrow(beam);
-
-    EXPECT_EQ(slot(SLOT_FRONT_LIGHT)->word5.f, 4.0f) << "base scale read after the preset";
+// The two-beam front light with its beams at 1.5 before their base scale is read, and the
+// beacons at 3.0.
+TEST_P(FourJet, FrontLightBeamsAndBeaconScales) {
+    EXPECT_EQ(layer(L"atlightu").sprite_scale, 3.0f);
+    EXPECT_EQ(layer(L"atlightd").sprite_scale, 3.0f);
+    EXPECT_EQ(slot(SLOT_FRONT_LIGHT)->word5.f, 4.0f) << "base scale of \"ldlightml\"";
     run(SLOT_FRONT_LIGHT, 0, -1);
     run(SLOT_FRONT_LIGHT, 1, 500, 1);
     EXPECT_NEAR(layer(L"ldlightml").sprite_scale, 2.0f, 1e-5f);
     EXPECT_NEAR(layer(L"ldlightmr").sprite_scale, 2.0f, 1e-5f);
     EXPECT_EQ(layer(L"frlight").transparency, 127u);
-}
-
-TEST_P(FourJet, BeaconScalesPresetAndDynamicLightValues) {
-    EXPECT_EQ(layer(L"atlightu").sprite_scale, 3.0f);
-    EXPECT_EQ(layer(L"atlightd").sprite_scale, 3.0f);
-    struct Case {
-        int32_t ms;
-        float range;
-        uint32_t colour;
-    } cases[] = {{50, 1.0f, 20}, {150, 4.5f, 150}, {550, 14.0f, 0xFFFFFF}, {650, 14.0f, 0xFFFFFF}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.ms << " ms");
-        start(SLOT_LIGHT_PARAMS, 1, 1);
-        start(SLOT_NAV_LIGHTS, 1);
-        start(SLOT_STROBES, 1);
-        start(SLOT_BEACON, 1);
-        tick(c.ms);
-        send(KVRN_CMD_LIGHT);
-        KvrnLightState state{};
-        kvrn_host_light(KVRN_DYNAMIC_LIGHT, &state);
-        ASSERT_EQ(state.on, 1u);
-        LightRecord record;
-        memcpy(&record, state.record, sizeof record);
-        EXPECT_FLOAT_EQ(record.range, c.range);
-        for (uint32_t colour : record.colour) EXPECT_EQ(colour, c.colour);
-    }
 }
 
 // Pitch of the sequences: level through the final configuration, the flare from 0 at height 10
@@ -392,18 +342,12 @@ TEST_P(FourJet, AfterTakeoffPitchFallsOverItsDuration) {
 
 // A flight through the sequences, from the stand to the stand, and the heap after destroy.
 TEST_P(FourJet, FlightThroughTheSequences) {
-    run(SLOT_LIGHT_PARAMS, 1, 0);
-    run(SEQ_NAV_LIGHTS_ON, 1, 0);
-    run(SEQ_BEACON_ON, 0, 500);
-    EXPECT_EQ(run(SLOT_ENGINES, 100, 0, 1), 20000);
-    tick(20000);
-    EXPECT_FALSE(slot(SLOT_ENGINES)->running) << "four engines at full spool";
-    run(SEQ_DEPARTURE, 1, -1);
-    run(SEQ_LANDING_LIGHTS_ON, 1, -1);
-    EXPECT_TRUE(visible(L"ldlightr2"));
-    run(SEQ_ROTATE, 0, -1);
+    take_off();
+    for (int e = 1; e <= 4; ++e) EXPECT_EQ(spool(e), 100.0f) << "engine " << e;
+    EXPECT_TRUE(visible(L"ldlightr2")) << "landing lights on";
     EXPECT_NEAR(pitch(), 6.0f, 1e-4f) << "rotated";
     EXPECT_NEAR(rotation(L"X_flaparm_01").x, 0.3f * 30, 1e-3f) << "take-off flaps 30";
+    expect_vec(rotation(L"X_02t1Lshaft"), {-6, 0, 0}, "body bogies on the runway");
 
     run(SEQ_CLIMB, 0, 0, 0, 0, 30);
     expect_vec(rotation(L"X_02t1Lshaft"), {45, 0, 0}, "bogies hang in the air");
@@ -431,106 +375,39 @@ TEST_P(FourJet, FlightThroughTheSequences) {
     finish();
     EXPECT_FALSE(visible(L"04_spoiler"));
 
-    run(SEQ_AFTER_LANDING, 1, -1);
+    run(SLOT_DOOR, 1, -1);
+    EXPECT_EQ(slot(SLOT_DOOR)->progress, 1.0f) << "door open at the stand";
+    shut_down();
     EXPECT_TRUE(visible(L"mainwing01")) << "flaps in";
-    EXPECT_FALSE(visible(L"ldlightl2"));
-    run(SEQ_BEACON_OFF, 0, 0);
+    EXPECT_FALSE(visible(L"ldlightl2")) << "landing lights off";
     EXPECT_FALSE(slot(SLOT_BEACON)->running);
-    run(SEQ_NAV_LIGHTS_OFF, 0, 0);
-    EXPECT_FALSE(visible(L"ldlightb"));
-    run(SLOT_ENGINES, 0, 0, 1);
-    tick(20000);
-    EXPECT_FALSE(slot(SLOT_ENGINES)->running) << "engines at rest";
-
-    expect_heap_clean();
+    EXPECT_FALSE(visible(L"ldlightb")) << "navigation lights off";
+    for (int e = 1; e <= 4; ++e) EXPECT_EQ(spool(e), 0.0f) << "engine " << e;
+    destroy_leaving_a_clean_heap();
 }
 
-// Pushed back behind the tow vehicle "atl" on the wheelbase of 26.7.
-TEST_P(FourJet, PushedBackBehindTheTowVehicle) {
-    KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
-    kvrn_host_add_layer(tug, L"atl_all");
-    KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
-    EXPECT_EQ(start(SLOT_PUSHBACK, 1, 10, 0, 1.0f), -1);
-    kvrn_host_log_enable(0);
-    float worst = 0;
-    int ticks = 0;
-    for (; slot(SLOT_PUSHBACK)->running && ticks < 8000; ++ticks) {
-        tick(100);
-        KvrnLayerState a = root_layer(), b = layer_state_of(bar);
-        float h = (a.rotation.y + 180.0f) * 3.14159265f / 180.0f;
-        float nx = a.translation.x + sinf(h) * 26.7f, nz = a.translation.z + cosf(h) * 26.7f;
-        worst = fmaxf(worst, hypotf(nx - b.translation.x, nz - b.translation.z));
-    }
-    kvrn_host_log_enable(1);
-    EXPECT_FALSE(slot(SLOT_PUSHBACK)->running) << "the route ends";
-    EXPECT_GT(ticks, 100);
-    EXPECT_LT(worst, 0.01f) << "the nose wheel a wheelbase ahead of the main gear sits at the tow bar's end";
-    expect_heap_clean();
-}
-
-TEST_P(FourJet, ScriptedLandingToAStandstill) {
-    slip_clear();
-    add_scene_object(L"slip.dll", L"Slip");
-    KvrnLayer path = kvrn_host_add_layer(0, L"approach");
-    EXPECT_EQ(start(SLOT_LANDING_RUN, 1, static_cast<int32_t>(path), 1200.0f), -1);
-    EXPECT_TRUE(visible(L"body03")) << "main gear down";
-    EXPECT_NEAR(rotation(L"X_flap0101").x, 40.0f, 1e-3f) << "flaps 100";
-    EXPECT_NEAR(rotation(L"X_1slat").x, 120.0f, 1e-3f) << "slats 100";
-    EXPECT_TRUE(visible(L"ldlightr2")) << "landing lights on";
-    EXPECT_NEAR(pitch(), 0.0f, 1e-4f) << "level on the final approach";
-
-    kvrn_host_log_enable(0);
-    float highest_pitch = 0;
-    int ticks = 0;
-    for (; slot(SLOT_LANDING_RUN)->running && ticks < 2000; ++ticks) {
-        tick(100);
-        highest_pitch = fmaxf(highest_pitch, pitch());
-    }
-    kvrn_host_log_enable(1);
-    EXPECT_FALSE(slot(SLOT_LANDING_RUN)->running) << "the run stops at speed 0";
-    EXPECT_NEAR(highest_pitch, 6.0f, 1e-3f) << "the flare raises the nose to 6 at the touchdown point";
-    EXPECT_EQ(slip_start_count(), 1u);
-    expect_heap_clean();
-}
-
-// Each type's own door in slot 37, as one table of (type, progress) -> layer values: acplug06's
-// door reveals "inbody" and swings "X_door01" about x to 70, acplug07's eased "Z_1door" swings
-// about z to -120.
-struct DoorCase {
-    const wchar_t* dll;
-    int32_t ival1, ms;  // a run from closed (ival1 1) or from open (ival1 0), ms into it
-    const wchar_t* door;
-    Vec3 rotation;
-    const wchar_t* revealed;  // shown while open; NULL: none
-    bool shown;
-};
-const DoorCase door_cases[] = {
-    {L"acplug06.dll", 1, 2500, L"X_door01", {10.2513f, 0, 0}, L"inbody", true},
-    {L"acplug06.dll", 1, 5000, L"X_door01", {35, 0, 0}, L"inbody", true},
-    {L"acplug06.dll", 1, 10000, L"X_door01", {70, 0, 0}, L"inbody", true},
-    {L"acplug06.dll", 0, 5000, L"X_door01", {35, 0, 0}, L"inbody", true},
-    {L"acplug06.dll", 0, 10000, L"X_door01", {0, 0, 0}, L"inbody", false},
-    {L"acplug07.dll", 1, 1500, L"Z_1door", {0, 0, -17.5736f}, nullptr, false},
-    {L"acplug07.dll", 1, 3000, L"Z_1door", {0, 0, -60}, nullptr, false},
-    {L"acplug07.dll", 1, 6000, L"Z_1door", {0, 0, -120}, nullptr, false},
-    {L"acplug07.dll", 0, 3000, L"Z_1door", {0, 0, -60}, nullptr, false},
-    {L"acplug07.dll", 0, 6000, L"Z_1door", {0, 0, 0}, nullptr, false},
+// acplug06's door: it reveals "inbody" and swings "X_door01" about x to 70 on a cosine ease.
+// (acplug07's eased "Z_1door" is a shared form.)
+class Acplug06 : public AircraftTest {
+protected:
+    const wchar_t* plugin() override { return L"acplug06.dll"; }
 };
 
-TEST_P(FourJet, DoorAtChosenProgress) {
-    int32_t duration = std::wstring(GetParam()) == L"acplug06.dll" ? 10000 : 6000;
-    for (const DoorCase& c : door_cases) {
-        if (std::wstring(c.dll) != GetParam()) continue;
+TEST_F(Acplug06, DoorRevealsTheInnerBody) {
+    struct Case {
+        int32_t ival1, ms;  // a run from closed (ival1 1) or from open (ival1 0), ms into it
+        float angle;        // about x
+        bool inbody;
+    } cases[] = {
+        {1, 2500, 10.2513f, true}, {1, 5000, 35, true}, {1, 10000, 70, true},
+        {0, 5000, 35, true},       {0, 10000, 0, false},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "ival1 " << c.ival1 << " at " << c.ms << " ms");
-        if (c.ival1 == 0) run(SLOT_DOOR, 1, -1);
-        EXPECT_EQ(run(SLOT_DOOR, c.ival1, c.ms), duration);
-        expect_vec(rotation(c.door), c.rotation, narrow(c.door), 1e-3f);
-        if (c.revealed) {
-            EXPECT_EQ(visible(c.revealed), c.shown);
-        } else {
-            EXPECT_EQ(handle(L"inbody"), 0u) << "no inner body";
-        }
-        run(SLOT_DOOR, 0, -1);
+        run(SLOT_DOOR, c.ival1 != 0 ? 0 : 1, -1);
+        EXPECT_EQ(run(SLOT_DOOR, c.ival1, c.ms), 10000);
+        expect_vec(rotation(L"X_door01"), {c.angle, 0, 0}, "X_door01", 1e-3f);
+        EXPECT_EQ(visible(L"inbody"), c.inbody);
     }
 }
 }  // namespace
