@@ -65,6 +65,7 @@ const SlotEdit part_edits[] = {
     two_beam::front_light_edit,
     {SLOT_DOOR,       door_layers,       10000, nullptr,                  acplug06::door_update},
 };
+static_assert(sizeof part_edits / sizeof part_edits[0] == ACPLUG06_PART_EDITS, "the count acplug07 builds on");
 
 const ScalePreset scale_presets[] = {
     {SLOT_BEACON, 0, 3.0f},       // "atlightu"

@@ -10,12 +10,11 @@ const wchar_t* const door_layers[] = {L"Z_1door", nullptr};
 const SlotEdit door_edit = {SLOT_DOOR, door_layers, 6000, nullptr, eased_door_update};
 
 // acplug06's part edits with this type's door in slot 37; filled when the type is made.
-enum { EDIT_ROOM = 16 };
-SlotEdit part_edits[EDIT_ROOM];
+SlotEdit part_edits[ACPLUG06_PART_EDITS];
 
 List<SlotEdit> edits_with_own_door(const List<SlotEdit>& four_jet) {
     size_t count = 0;
-    for (size_t i = 0; i < four_jet.count && count < EDIT_ROOM; ++i)
+    for (size_t i = 0; i < four_jet.count && count < ACPLUG06_PART_EDITS; ++i)
         part_edits[count++] = four_jet.items[i].slot == SLOT_DOOR ? door_edit : four_jet.items[i];
     return {part_edits, count};
 }
