@@ -5,23 +5,22 @@
 
 namespace {
 // Flap layers as the reference builder looks them up: "mainwing01", "mainwing02", then
-// "X_flap0101", "X_flap0102", ..., "X_flap0402", then "X_flaparm_01" to "X_flaparm_06"; no rolls,
-// no late segments.
+// "X_flap0101", "X_flap0102", ..., "X_flap0402", then "X_flaparm_01" to "X_flaparm_06".
 const FlapMove reference_flap_moves[] = {
-    {2, 1, -0.05f, 0.0f, 0.2f, 25.0f, 0.0f, 0},  // X_flap0101
-    {3, 1, 0.0f, 0.0f, 0.1f, 20.0f, 0.0f, 0},    // X_flap0102
-    {4, 1, 0.0f, 0.0f, 0.2f, 25.0f, 0.0f, 0},    // X_flap0201
-    {5, 1, 0.0f, 0.0f, 0.1f, 20.0f, 0.0f, 0},    // X_flap0202
-    {6, 1, 0.0f, 0.0f, 0.2f, 25.0f, 0.0f, 0},    // X_flap0301
-    {7, 1, 0.0f, 0.0f, 0.1f, 20.0f, 0.0f, 0},    // X_flap0302
-    {8, 1, 0.05f, 0.0f, 0.2f, 25.0f, 0.0f, 0},   // X_flap0401
-    {9, 1, 0.0f, 0.0f, 0.1f, 20.0f, 0.0f, 0},    // X_flap0402
-    {10, 0, 0.0f, 0.0f, 0.0f, 30.0f, 0.0f, 0},   // X_flaparm_01
-    {11, 0, 0.0f, 0.0f, 0.0f, 30.0f, 0.0f, 0},   // X_flaparm_02
-    {12, 0, 0.0f, 0.0f, 0.0f, 20.0f, 0.0f, 0},   // X_flaparm_03
-    {13, 0, 0.0f, 0.0f, 0.0f, 20.0f, 0.0f, 0},   // X_flaparm_04
-    {14, 0, 0.0f, 0.0f, 0.0f, 30.0f, 0.0f, 0},   // X_flaparm_05
-    {15, 0, 0.0f, 0.0f, 0.0f, 30.0f, 0.0f, 0},   // X_flaparm_06
+    {2, 1, -0.05f, 0.0f, 0.2f, 25.0f},  // X_flap0101
+    {3, 1, 0.0f, 0.0f, 0.1f, 20.0f},    // X_flap0102
+    {4, 1, 0.0f, 0.0f, 0.2f, 25.0f},    // X_flap0201
+    {5, 1, 0.0f, 0.0f, 0.1f, 20.0f},    // X_flap0202
+    {6, 1, 0.0f, 0.0f, 0.2f, 25.0f},    // X_flap0301
+    {7, 1, 0.0f, 0.0f, 0.1f, 20.0f},    // X_flap0302
+    {8, 1, 0.05f, 0.0f, 0.2f, 25.0f},   // X_flap0401
+    {9, 1, 0.0f, 0.0f, 0.1f, 20.0f},    // X_flap0402
+    {10, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_01
+    {11, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_02
+    {12, 0, 0.0f, 0.0f, 0.0f, 20.0f},   // X_flaparm_03
+    {13, 0, 0.0f, 0.0f, 0.0f, 20.0f},   // X_flaparm_04
+    {14, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_05
+    {15, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_06
 };
 
 constexpr TypeNumbers reference_type_numbers() {

@@ -15,8 +15,8 @@ struct FlapMove {
     uint32_t translates; // 0: translation unchanged
     float tx, ty, tz;
     float rx;
-    float rz;            // roll of the segment
-    uint32_t late;       // non-zero: the segment moves only in the second half of the travel
+    float rz = 0.0f;     // roll of the segment
+    uint32_t late = 0;   // non-zero: the segment moves only in the second half of the travel
 };
 
 // Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp.

@@ -25,7 +25,7 @@ List<FlapMove> own_flap_moves(const List<FlapMove>& reference) {
     flap_moves[2].tx = 0.05f;   // X_flap0201
     flap_moves[4].tx = -0.05f;  // X_flap0301
     for (uint32_t arm = 0; arm < FLAP_ARMS; ++arm)
-        flap_moves[FLAP_PANELS + arm] = {FIRST_ARM_LAYER + arm, 0, 0.0f, 0.0f, 0.0f, 27.0f, 0.0f, 0};
+        flap_moves[FLAP_PANELS + arm] = {FIRST_ARM_LAYER + arm, 0, 0.0f, 0.0f, 0.0f, 27.0f};
     return list_of(flap_moves);
 }
 

@@ -63,22 +63,6 @@ MainGearPose main_gear_pose(float p, float body_tilt) {
     return {{0, 0, 0, 0, 100, 100, 82, 40, 0, 0, body_tilt, 0, 0}};
 }
 
-// Nose strut n and the two door pairs a and b: both pairs open, the strut swings down, then the
-// first pair closes behind it.
-void nose_gear_update(KvrnContext context, const ActionSlot* slot) {
-    float p = slot->progress;
-    float n = 0.0f, a = 0.0f, b = 80.0f;
-    if (p < 0.1f) {
-        n = 112.0f, b = 0.0f;
-    } else if (p < 0.3f) {
-        n = 110.0f, a = b = 80.0f * (p - 0.1f) / 0.2f;
-    } else if (p < 0.7f) {
-        n = 110.0f * (1.0f - (p - 0.3f) / 0.4f), a = 80.0f;
-    } else if (p < 0.9f) {
-        a = 80.0f * (1.0f - (p - 0.7f) / 0.2f);
-    }
-    pose_four_door_nose(context, slot, n, a, b);
-}
 }  // namespace
 
 namespace acplug06 {
@@ -91,7 +75,7 @@ int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int3
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     const KvrnLayer* layers = slot->layers;
-    nose_gear_update(context, slot);
+    four_door_nose_update(context, slot);
     show_layer(context, layers[TYRES], p != 0.0f);
     show_layer(context, layers[BODY03], p != 0.0f);
     MainGearPose pose = main_gear_pose(p, slot->word5.f);

@@ -142,6 +142,11 @@ const SharedNumbers& acplug06_shared() {
         SharedNumbers numbers{};
         numbers.bogie_hang = 45.0f;  // the body bogies; the second pair hangs at 10
         numbers.bogie_tilt = 45.0f;
+        numbers.nose_strut_up = 110.0f;
+        numbers.nose_door_open = 80.0f;
+        numbers.nose_second_doors_from = 0.1f;
+        numbers.nose_second_doors_span = 0.2f;  // with the first pair
+        numbers.nose_strut_hidden_fold = 2.0f;  // 112 while hidden
         return numbers;
     }();
     return made;
