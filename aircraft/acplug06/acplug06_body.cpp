@@ -1,3 +1,4 @@
+// acplug06's body pitch with six bogie layers, its twelve slats and its door to the inner body.
 #include "acplug06_routines.h"
 
 #include "bogies.h"

@@ -1,3 +1,5 @@
+// acplug06's landing gear: the shared four-door nose gear, main-gear doors that open before the
+// gear swings down and close behind it, wing gear, struts, and two bogie pairs with their tilts.
 #include "acplug06_routines.h"
 
 #include <math.h>
@@ -27,17 +29,16 @@ struct MainGearPose {
     float v[POSE_VALUES];
 };
 
-// Layers turned about z by a pose value, with the side's sign.
-struct DoorTurn {
-    GearLayer layer;
+// Mirrored pairs turned about z by a pose value: the first layer by +value, the second by -value.
+struct DoorPair {
+    GearLayer plus, minus;
     PoseValue value;
-    float sign;
 };
-const DoorTurn door_turns[] = {
-    {MAIN_1_01, A, 1},  {MAIN_2_01, A, -1}, {MAIN_1_02, B, -1}, {MAIN_2_02, B, 1},   {MAIN_3_01, V, -1},
-    {MAIN_4_01, V, 1},  {MAIN_3_02, D, 1},  {MAIN_4_02, D, -1}, {MAIN_5_01, E, 1},   {MAIN_6_01, E, -1},
-    {MAIN_7_01, F, -1}, {MAIN_8_01, F, 1},  {WING_1_01, W1, -1}, {WING_2_01, W1, 1}, {WING_1_02, W2, -1},
-    {WING_2_02, W2, 1}, {STRUT_R, S1, 1},   {STRUT_L, S1, -1},   {STRUT_LINK_R, S2, 1}, {STRUT_LINK_L, S2, -1},
+const DoorPair door_pairs[] = {
+    {MAIN_1_01, MAIN_2_01, A},  {MAIN_2_02, MAIN_1_02, B},       {MAIN_4_01, MAIN_3_01, V},
+    {MAIN_3_02, MAIN_4_02, D},  {MAIN_5_01, MAIN_6_01, E},       {MAIN_8_01, MAIN_7_01, F},
+    {WING_2_01, WING_1_01, W1}, {WING_2_02, WING_1_02, W2},      {STRUT_R, STRUT_L, S1},
+    {STRUT_LINK_R, STRUT_LINK_L, S2},
 };
 
 // Doors A, B and V open in the first quarter of the travel and close in the last, D opens from
@@ -62,7 +63,6 @@ MainGearPose main_gear_pose(float p, float body_tilt) {
     }
     return {{0, 0, 0, 0, 100, 100, 82, 40, 0, 0, body_tilt, 0, 0}};
 }
-
 }  // namespace
 
 namespace acplug06 {
@@ -79,8 +79,8 @@ void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     show_layer(context, layers[TYRES], p != 0.0f);
     show_layer(context, layers[BODY03], p != 0.0f);
     MainGearPose pose = main_gear_pose(p, slot->word5.f);
-    for (const DoorTurn& turn : door_turns)
-        rotate_layer(context, layers[turn.layer], 0.0f, 0.0f, turn.sign * pose.v[turn.value]);
+    for (const DoorPair& pair : door_pairs)
+        rotate_pair_about_z(context, layers[pair.plus], layers[pair.minus], pose.v[pair.value]);
     rotate_layer(context, layers[BODY_BOGIE_R], pose.v[T1], 0.0f, 0.0f);
     rotate_layer(context, layers[BODY_BOGIE_L], pose.v[T1], 0.0f, 0.0f);
     move_layer(context, layers[FRONT_SHAFT_R], {0.0f, pose.v[H], 0.0f, 0.0f}, {pose.v[U], 0.0f, 0.0f, 0.0f});
