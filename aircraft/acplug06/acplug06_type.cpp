@@ -5,11 +5,9 @@
 #include "acplug06_type.h"
 
 #include "acplug06_routines.h"
-#include "bogies.h"
 #include "flight_pitches.h"
 #include "four_beam_landing_light.h"
 #include "ground_path.h"
-#include "lights.h"
 #include "reference_type.h"
 #include "sequences.h"
 #include "shared_numbers.h"
@@ -44,14 +42,9 @@ const wchar_t* const engine_layers[] = {L"Z_e1low", L"Z_e1high", L"Z_e2low", L"Z
 const wchar_t* const landing_light_layers[] = {L"ldlightl1", L"ldlightl2", L"ldlightr1", L"ldlightr2", nullptr};
 const wchar_t* const door_layers[] = {L"inbody", L"X_door01", nullptr};
 
-const BaseScale landing_light_scales[] = {{0, 5}, {}};  // one base scale for the four beams
-
 // The four-beam landing light; every other slot is a reference row with its own layers and
 // routines below.
-const SlotRow part_rows[] = {
-    {SLOT_LANDING_LIGHTS, landing_light_start, four_beam_landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr,
-     landing_light_layers, 0, nullptr, landing_light_scales},
-};
+const SlotRow part_rows[] = {four_beam::landing_light_row(landing_light_layers)};
 
 const SlotEdit part_edits[] = {
     // slot,          layers,            ms,    start,                    update

@@ -28,7 +28,7 @@ const TypeNumbers acplug07_numbers = [] {
 const AircraftType acplug07_type = [] {
     AircraftType type = acplug06_type();
     type.part_slots.edits = edits_with_own_door(type.part_slots.edits);
-    type.sequence_slots.edits = long_climb_sequence_edits;
+    type.sequence_slots.edits = long_climb::sequence_edits;
     type.numbers = &acplug07_numbers;
     return type;
 }();
