@@ -15,6 +15,8 @@ struct SharedNumbers {
     float nose_door_open;
     float nose_second_doors_from;
     float nose_second_doors_span;
+    // Degrees the strut folds beyond nose_strut_up while it is hidden, below progress 0.1.
+    float nose_strut_hidden_fold;
 };
 
 // The running type's shared numbers; all 0 when it has none.
