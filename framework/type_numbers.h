@@ -16,10 +16,12 @@ struct FlapMove {
     float rx;
 };
 
-// Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp.
+// Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp, and how far below
+// the lamp the light sits (0: at the lamp).
 struct LightFlash {
     float range;
     uint32_t colour;
+    float lowered = 0.0f;
 };
 
 struct TypeNumbers {
