@@ -8,6 +8,13 @@ struct SharedNumbers {
     float bogie_hang;
     // Bogie-tilt gear start (slot 27): the tilt it stores in the gear slot's word5.
     float bogie_tilt;
+
+    // Four-door nose gear (slot 27): the strut's stowed angle and the doors' open angle, degrees;
+    // the progress at which the second door pair starts to open and the progress it takes.
+    float nose_strut_up;
+    float nose_door_open;
+    float nose_second_doors_from;
+    float nose_second_doors_span;
 };
 
 // The running type's shared numbers; all 0 when it has none.
