@@ -1,6 +1,8 @@
-// acplug05's landing gear: a nose strut that stays shown while it folds, with two door pairs,
-// and main struts whose two-piece shafts fold and rise into the wing.
+// acplug05's landing gear: a nose strut that stays shown while it folds, with two door pairs on
+// the shared four-door schedule in this type's own layer order, and main struts whose two-piece
+// shafts fold and rise into the wing.
 #include "acplug05_routines.h"
+#include "four_door_nose_gear.h"
 #include "layer_ops.h"
 
 namespace {
@@ -8,24 +10,7 @@ enum GearLayer {
     NOSE_DOOR_1, NOSE_DOOR_2, STRUT_1, STRUT_2, NOSE_STRUT, NOSE_DOOR_3, NOSE_DOOR_4,
     SHAFT_R, SHAFT_R2, SHAFT_L, SHAFT_L2, WING_DOOR_1, WING_DOOR_2, WELL_BODY, TYRES,
 };
-const float NOSE_STRUT_UP = 100.0f;
-const float DOOR_OPEN = 80.0f;  // nose doors, main struts and wing doors
-
-// Nose gear: n strut angle, a first door pair, b second door pair.
-struct NosePose {
-    float n, a, b;
-};
-
-NosePose nose_pose(float p) {
-    if (p < 0.1f) return {NOSE_STRUT_UP, 0.0f, 0.0f};
-    if (p < 0.3f) {
-        float a = DOOR_OPEN * (p - 0.1f) / 0.2f;
-        return {NOSE_STRUT_UP, a, a};
-    }
-    if (p < 0.7f) return {NOSE_STRUT_UP * (1.0f - (p - 0.3f) / 0.4f), DOOR_OPEN, DOOR_OPEN};
-    if (p < 0.9f) return {0.0f, DOOR_OPEN * (1.0f - (p - 0.7f) / 0.2f), DOOR_OPEN};
-    return {0.0f, 0.0f, DOOR_OPEN};
-}
+const float DOOR_OPEN = 80.0f;  // main struts and wing doors
 
 // Main gear: D strut angle, L wing-door angle, S outer shaft angle, B inner shaft angle, Y inner
 // shaft height.
@@ -53,10 +38,10 @@ namespace acplug05 {
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const KvrnLayer* layers = slot->layers;
     float p = slot->progress;
-    NosePose nose = nose_pose(p);
-    rotate_layer(context, layers[NOSE_STRUT], nose.n, 0.0f, 0.0f);
-    rotate_pair_about_z(context, layers[NOSE_DOOR_2], layers[NOSE_DOOR_1], nose.a);
-    rotate_pair_about_z(context, layers[NOSE_DOOR_4], layers[NOSE_DOOR_3], nose.b);
+    NoseGearPose nose = four_door_nose_schedule(p);
+    rotate_layer(context, layers[NOSE_STRUT], nose.strut, 0.0f, 0.0f);
+    rotate_pair_about_z(context, layers[NOSE_DOOR_2], layers[NOSE_DOOR_1], nose.first_pair);
+    rotate_pair_about_z(context, layers[NOSE_DOOR_4], layers[NOSE_DOOR_3], nose.second_pair);
 
     MainPose pose = main_pose(p);
     show_layer(context, layers[WELL_BODY], p != 0.0f);

@@ -9,6 +9,7 @@
 #include "lights.h"
 #include "linear_door.h"
 #include "reference_type.h"
+#include "shared_numbers.h"
 #include "two_beam_lights.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
@@ -68,6 +69,15 @@ const FlapMove flap_moves[] = {
     {10, 0, 0.0f, 0.0f, 0.0f, 24.0f},  // X_flaparm_05
 };
 
+const SharedNumbers acplug05_shared = [] {
+    SharedNumbers numbers{};
+    numbers.nose_strut_up = 100.0f;
+    numbers.nose_door_open = 80.0f;
+    numbers.nose_second_doors_from = 0.1f;
+    numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    return numbers;
+}();
+
 // reference_numbers, reference_ground_path and reference_type are constant-initialized, so they
 // are complete before these copies are made.
 const TypeNumbers acplug05_numbers = [] {
@@ -98,6 +108,7 @@ const AircraftType acplug05_type = [] {
     type.part_slots.edits = list_of(part_edits);
     type.numbers = &acplug05_numbers;
     type.ground = &acplug05_ground;
+    type.shared = &acplug05_shared;
     return type;
 }();
 }  // namespace
