@@ -122,7 +122,7 @@ int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32
 
 void dynamic_light_off(KvrnContext context) { KVRN_SetLight(context, KVRN_DYNAMIC_LIGHT, nullptr); }
 
-void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour) {
+void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour, float lowered) {
     // The engine fills a record of its own; the position is at bytes 32 to 43 of it.
     alignas(8) uint8_t world[256] = {};
     KVRNL_EXT_Function(context, lamp, KVRN_PROP_WORLD, world, 0, 0, 0, 0, 0);
@@ -132,6 +132,7 @@ void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint3
     memcpy(&light.x, world + 32, sizeof(float));
     memcpy(&light.y, world + 36, sizeof(float));
     memcpy(&light.z, world + 40, sizeof(float));
+    light.y -= lowered;
     light.range = range;
     light.colour[0] = light.colour[1] = light.colour[2] = colour;
     KVRN_SetLight(context, KVRN_DYNAMIC_LIGHT, &light);
@@ -169,5 +170,5 @@ void light_update(KvrnContext context, KvrnLayer object) {
         dynamic_light_off(context);
         return;
     }
-    place_dynamic_light(context, lamp, flash_at->range, flash_at->colour);
+    place_dynamic_light(context, lamp, flash_at->range, flash_at->colour, flash_at->lowered);
 }

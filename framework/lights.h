@@ -55,6 +55,6 @@ StartRoutine light_params_set;
 // Command -6: places light 7 at whichever lamp flashes in this moment of the beacon second.
 void light_update(KvrnContext context, KvrnLayer object);
 
-// Light 7 at the layer's position with the given range and colour.
-void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour);
+// Light 7 at the layer's position, `lowered` below it in height, with the given range and colour.
+void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint32_t colour, float lowered = 0.0f);
 void dynamic_light_off(KvrnContext context);

@@ -19,10 +19,12 @@ struct FlapMove {
     uint32_t late = 0;   // non-zero: the segment moves only in the second half of the travel
 };
 
-// Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp.
+// Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp, and how far below
+// the lamp the light sits (0: at the lamp).
 struct LightFlash {
     float range;
     uint32_t colour;
+    float lowered = 0.0f;
 };
 
 struct TypeNumbers {

@@ -10,26 +10,31 @@ float opened(float p, float from, float span) {
 }
 }  // namespace
 
-void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
+NoseGearPose four_door_nose_schedule(float p) {
     const SharedNumbers& numbers = shared_numbers();
-    float p = slot->progress;
     float open = numbers.nose_door_open;
-    float strut = numbers.nose_strut_up, first = 0.0f;
+    float swing = numbers.nose_strut_swing != 0.0f ? numbers.nose_strut_swing : numbers.nose_strut_up;
+    NoseGearPose pose = {numbers.nose_strut_up, 0.0f, 0.0f};
     if (p >= 0.9f) {
-        strut = 0.0f;
+        pose.strut = 0.0f;
     } else if (p >= 0.7f) {
-        strut = 0.0f;
-        first = open * (1.0f - (p - 0.7f) / 0.2f);
+        pose.strut = 0.0f;
+        pose.first_pair = open * (1.0f - (p - 0.7f) / 0.2f);
     } else if (p >= 0.3f) {
-        strut = numbers.nose_strut_up * (1.0f - (p - 0.3f) / 0.4f);
-        first = open;
+        pose.strut = swing * (1.0f - (p - 0.3f) / 0.4f);
+        pose.first_pair = open;
     } else if (p >= 0.1f) {
-        first = open * (p - 0.1f) / 0.2f;
+        pose.first_pair = open * (p - 0.1f) / 0.2f;
     } else {
-        strut += numbers.nose_strut_hidden_fold;
+        pose.strut += numbers.nose_strut_hidden_fold;
     }
-    float second = open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
-    pose_four_door_nose(context, slot, strut, first, second);
+    pose.second_pair = open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
+    return pose;
+}
+
+void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
+    NoseGearPose pose = four_door_nose_schedule(slot->progress);
+    pose_four_door_nose(context, slot, pose.strut, pose.first_pair, pose.second_pair);
 }
 
 void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first,

@@ -12,6 +12,7 @@ struct SharedNumbers {
     // Four-door nose gear (slot 27): the strut's stowed angle and the doors' open angle, degrees;
     // the progress at which the second door pair starts to open and the progress it takes.
     float nose_strut_up;
+    float nose_strut_swing;  // where the strut's swing down starts at progress 0.3; 0: nose_strut_up
     float nose_door_open;
     float nose_second_doors_from;
     float nose_second_doors_span;

@@ -10,6 +10,7 @@ using DynamicLightValues = PluginFixture;
 
 TEST_F(DynamicLightValues, ThroughABeaconSecond) {
     const KvrnVector upper = {0, 3, 1, 0}, lower = {0, -1, 2, 0}, left = {-17, 1, -2, 0}, right = {17, 1, -2, 0};
+    const KvrnVector below_upper = {0, 2.76f, 1, 0};  // 0.24 under "atlightu"
     const uint32_t WHITE = 0xFFFFFF;
     struct Case {
         const wchar_t* dll;
@@ -33,6 +34,12 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug06.dll", 650, true, 14.0f, WHITE, &right},
         {L"acplug07.dll", 50, true, 1.0f, 20, &upper},   {L"acplug07.dll", 150, true, 4.5f, 150, &lower},
         {L"acplug07.dll", 550, true, 14.0f, WHITE, &left},
+        {L"acplug05.dll", 50, true, 0.15f, 200, &below_upper}, {L"acplug05.dll", 150, true, 2.8f, 200, &lower},
+        {L"acplug05.dll", 300, false, 0, 0, nullptr},    {L"acplug05.dll", 550, true, 13.852f, WHITE, &left},
+        {L"acplug05.dll", 650, true, 13.852f, WHITE, &right},
+        {L"acplug09.dll", 50, true, 0.3f, 10, &upper},   {L"acplug09.dll", 150, true, 1.5f, 10, &lower},
+        {L"acplug09.dll", 300, false, 0, 0, nullptr},    {L"acplug09.dll", 550, true, 12.0f, WHITE, &left},
+        {L"acplug09.dll", 650, true, 12.0f, WHITE, &right},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

@@ -62,7 +62,8 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
         const wchar_t* dll;
         float wheelbase;
     } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
-                 {L"acplug04.dll", 23.0f}, {L"acplug06.dll", 26.7f}, {L"acplug07.dll", 26.7f}};
+                 {L"acplug04.dll", 23.0f}, {L"acplug05.dll", 13.5485f}, {L"acplug06.dll", 26.7f},
+                 {L"acplug07.dll", 26.7f}, {L"acplug09.dll", 20.3f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
@@ -199,6 +200,8 @@ const LandingCase landing_cases[] = {
     {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6},
     {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6},
     {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6},
+    {L"acplug05.dll", L"body03", L"X_flap0101", {35, 0, 0, 0}, L"Z_1slat", {0, -0.5f, -1.3f, 0}, 4, 6},
+    {L"acplug09.dll", L"body03", L"X_flaparm_01", {20, 0, 0, 0}, L"Y_2slat", {0, -2, 0, 0}, 2, 4},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),

@@ -116,6 +116,13 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         {L"acplug04.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightl1", false, 0, -1},
         {L"acplug04.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
         {L"acplug04.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+        {L"acplug05.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightl1", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug05.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightr1", false, 0, -1},
+        {L"acplug05.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug05.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+        {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightml", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 0, -1, L"ldlightmr", true, BEAM_BASE, -1},
+        {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 1, -1, L"frlight", true, 1.0f, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
@@ -123,9 +130,15 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         run(c.slot, c.from, c.ival1, c.ival2, 0, 0, c.ms);
         KvrnLayerState s = state(c.layer);
         EXPECT_EQ(s.visible != 0, c.shown);
-        if (c.shown) EXPECT_NEAR(s.sprite_scale, c.scale, 1e-4f);
-        if (c.transparency >= 0) EXPECT_EQ(s.transparency, static_cast<uint32_t>(c.transparency));
-        EXPECT_EQ(handle(L"ldlightl2"), 0u) << "one lamp pair";
+        if (c.shown) {
+            EXPECT_NEAR(s.sprite_scale, c.scale, 1e-4f);
+        }
+        if (c.transparency >= 0) {
+            EXPECT_EQ(s.transparency, static_cast<uint32_t>(c.transparency));
+        }
+        if (c.slot == SLOT_LANDING_LIGHTS) {
+            EXPECT_EQ(handle(L"ldlightl2"), 0u) << "one lamp pair";
+        }
         EXPECT_EQ(handle(L"ldlight"), 0u) << "the beams are the left and the right one";
         send(KVRN_CMD_DESTROY);
     }
@@ -165,9 +178,11 @@ TEST_F(SharedForms, FourDoorNoseGear) {
     struct NoseLayers {
         const wchar_t* strut;
         const wchar_t* doors[4];
+        bool always_shown;  // the strut is never hidden
     };
-    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}};  // and 06, 07
-    const NoseLayers acplug04_nose = {L"nosegear", {L"Z_1nose", L"Z_2nose", L"Z_3nose", L"Z_4nose"}};
+    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}, false};  // and 06, 07
+    const NoseLayers acplug04_nose = {L"nosegear", {L"Z_1nose", L"Z_2nose", L"Z_3nose", L"Z_4nose"}, false};
+    const NoseLayers acplug05_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}, true};
     struct Case {
         const wchar_t* dll;
         const NoseLayers* layers;
@@ -199,6 +214,22 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         {L"acplug07.dll", &acplug02_nose, 0, 0.8f, 0, 40, 80},
         {L"acplug06.dll", &acplug02_nose, 0, 0.95f, 0, 0, 80},
         {L"acplug07.dll", &acplug02_nose, 1, 0.0f, 112, 0, 0},
+        // acplug05: both pairs open together, the strut folds to 100 and stays shown.
+        {L"acplug05.dll", &acplug05_nose, 0, 0.0f, 100, 0, 0},
+        {L"acplug05.dll", &acplug05_nose, 0, 0.2f, 100, 40, 40},
+        {L"acplug05.dll", &acplug05_nose, 0, 0.5f, 50, 80, 80},
+        {L"acplug05.dll", &acplug05_nose, 0, 0.8f, 0, 40, 80},
+        {L"acplug05.dll", &acplug05_nose, 0, 1.0f, 0, 0, 80},
+        {L"acplug05.dll", &acplug05_nose, 1, 0.5f, 50, 80, 80},
+        // acplug09, on the layer names of acplug02: doors open to 70; the strut rests at 120 but
+        // swings down from 110.
+        {L"acplug09.dll", &acplug02_nose, 0, 0.0f, 120, 0, 0},
+        {L"acplug09.dll", &acplug02_nose, 0, 0.2f, 120, 35, 35},
+        {L"acplug09.dll", &acplug02_nose, 0, 0.29f, 120, 66.5f, 66.5f},
+        {L"acplug09.dll", &acplug02_nose, 0, 0.3f, 110, 70, 70},
+        {L"acplug09.dll", &acplug02_nose, 0, 0.5f, 55, 70, 70},
+        {L"acplug09.dll", &acplug02_nose, 0, 0.8f, 0, 35, 70},
+        {L"acplug09.dll", &acplug02_nose, 0, 1.0f, 0, 0, 70},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p "
@@ -206,7 +237,7 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         fly(c.dll);
         float part = c.from == 0 ? c.p : 1.0f - c.p;
         run(SLOT_GEAR, c.from, c.from == 0 ? 1 : 0, 0, 0, 0, static_cast<int32_t>(part * 12000 + 0.5f));
-        EXPECT_EQ(layer(c.layers->strut).visible != 0, c.p >= 0.1f);
+        EXPECT_EQ(layer(c.layers->strut).visible != 0, c.layers->always_shown || c.p >= 0.1f);
         expect_vec(layer(c.layers->strut).rotation, {c.strut, 0, 0}, "strut", 2e-3f);
         const float door[4] = {-c.first, c.first, -c.second, c.second};
         for (int i = 0; i < 4; ++i)

@@ -51,6 +51,17 @@ protected:
         return result;
     }
     void finish() { tick(-1); }
+    // A flap or slat setting f (0..1) reached from 0 at its slot's `full_ms` per 100, or part-way there.
+    void setting_at(int32_t slot_number, int32_t full_ms, float f) {
+        run(slot_number, 0, -1);
+        run(slot_number, 100, static_cast<int32_t>(f * full_ms + 0.5f));
+    }
+    // A two-way slot of `full_ms` at progress p, moving from `from` (0 or 1) towards the other end.
+    void progress_at(int32_t slot_number, int32_t full_ms, int32_t from, float p) {
+        run(slot_number, from, -1);
+        float part = from == 0 ? p : 1.0f - p;
+        run(slot_number, from == 0 ? 1 : 0, static_cast<int32_t>(part * full_ms + 0.5f));
+    }
     int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
 
     // A flight's first phases: light parameters, navigation lights and beacon on, engines up,
