@@ -64,7 +64,8 @@ void landing_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     float level = static_cast<float>(slot->word1.u) / 100.0f;
     float first = p * slot->word5.f * level, second = p * slot->word6.f * level;
-    for (int i = 0; i < 4; ++i) {
+    uint32_t lamps = slot->timed + 1;  // one or two pairs; the builder stores the layer count less one
+    for (uint32_t i = 0; i < lamps; ++i) {
         show_layer(context, slot->layers[i], p != 0.0f);
         set_glow_scale(context, slot->layers[i], i < 2 ? first : second);
     }
@@ -82,7 +83,8 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     if (slot->word3.u != slot->word1.u) {
         float beam = slot->word3.u != 0 ? p * slot->word5.f : (1.0f - p) * slot->word5.f;
-        set_glow_scale(context, slot->layers[1], beam);
+        // Every layer after "frlight" is a beam: one, or a left and a right one.
+        for (uint32_t i = 1; i <= slot->timed; ++i) set_glow_scale(context, slot->layers[i], beam);
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
     if (slot->word4.u != slot->word2.u) {

@@ -29,12 +29,14 @@ StartRoutine nav_lights_set;
 StartRoutine rolight_set;
 
 // Slot 33: ival1 = level 0..100; 0 fades out at the last level. word1 = level, word5 and
-// word6 = base scales of the first and second lamp pair. Returns the duration.
+// word6 = base scales of the first and second lamp pair (a type may have only the first).
+// Returns the duration.
 StartRoutine landing_light_start;
 UpdateRoutine landing_light_update;
 
 // Slot 34: ival1 = beam wanted on, ival2 = "frlight" wanted on. word1/word2 = beam/lamp state,
-// word3/word4 = wanted states, word5 = base scale of the beam. Returns the duration.
+// word3/word4 = wanted states, word5 = base scale of the beam. Layers: "frlight", then one
+// beam or two that scale alike. Returns the duration.
 StartRoutine front_light_start;
 UpdateRoutine front_light_update;
 

@@ -15,8 +15,7 @@ const wchar_t* const* row_layers(const SlotRow& row) {
 }
 
 uint32_t layer_count(const SlotRow& row, const wchar_t* const* names) {
-    if (row.flags & OWN_ROOT_LAYER) return 1;
-    uint32_t n = 0;
+    uint32_t n = (row.flags & OWN_ROOT_LAYER) ? 1 : 0;
     for (const wchar_t* const* name = names; name && *name; ++name) ++n;
     return n;
 }
@@ -81,11 +80,9 @@ void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row) {
         slot->update = row.update;
         slot->duration = row.duration;
         slot->looping = row.looping;
-        if (row.flags & OWN_ROOT_LAYER) {
-            slot->layers[0] = object;
-        } else {
-            for (uint32_t i = 0; i < layers; ++i) slot->layers[i] = KVRNL_SearchLayer(context, object, names[i]);
-        }
+        uint32_t first = 0;
+        if (row.flags & OWN_ROOT_LAYER) slot->layers[first++] = object;
+        for (uint32_t i = first; i < layers; ++i) slot->layers[i] = KVRNL_SearchLayer(context, object, names[i - first]);
         apply_scale_presets(context, row, slot, layers);
         store_base_scales(context, row, slot, layers);
     }
@@ -103,6 +100,8 @@ void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& ta
         if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
             if (edit->layers) row.layers = edit->layers;
             if (edit->duration != 0) row.duration = edit->duration;
+            if (edit->start) row.start = edit->start;
+            if (edit->update) row.update = edit->update;
         }
         build_slot(context, object, row);
     }

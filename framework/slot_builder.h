@@ -25,7 +25,7 @@ enum : uint32_t {
     TIMED_BY_LAYERS = 0xFFFFFFFFu,  // `timed` is the slot's layer count less one, at least 1
 };
 enum : uint32_t {
-    OWN_ROOT_LAYER = 1,  // row flag: the slot's one layer is the object's root
+    OWN_ROOT_LAYER = 1,  // row flag: the slot's first layer is the object's root, then the named ones
     TYRE_LAYERS = 2,     // row flag: the layers are "tire001" on, as many as the type's tyres
 };
 
@@ -58,11 +58,13 @@ struct SlotRow {
     const BaseScale* base_scales;   // ended by word 0; may be NULL
 };
 
-// A reference row built with other layers or another duration.
+// A reference row built with other layers, another duration or other routines.
 struct SlotEdit {
     int32_t slot;
     const wchar_t* const* layers;  // NULL: the row's own
     int32_t duration;              // 0: the row's own
+    SlotStart start;               // NULL: the row's own
+    SlotUpdate update;             // NULL: the row's own
 };
 
 // A glow scale that the builder sets on one of a slot's layers before reading base scales.

@@ -85,6 +85,10 @@ void flap_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         else
             rotate_layer(context, layer, move.rx * f, 0.0f, 0.0f);
     }
+    show_flap_wing(context, slot);
+}
+
+void show_flap_wing(KvrnContext context, const ActionSlot* slot) {
     bool retracted = surface_retracted(slot);
     show_layer(context, slot->layers[0], retracted);
     show_layer(context, slot->layers[1], !retracted);

@@ -35,3 +35,6 @@ float surface_setting(const ActionSlot* slot);
 
 // "mainwing01"/"mainwing02" and "slat": the retracted wing shows only when a move to 0 rests.
 bool surface_retracted(const ActionSlot* slot);
+
+// The flap slot's "mainwing01" (layer 1) and "mainwing02" (layer 2), as the flaps rest or move.
+void show_flap_wing(KvrnContext context, const ActionSlot* slot);

@@ -12,7 +12,7 @@ const wchar_t* const flap_layers[] = {
     L"X_flaparm_04", nullptr};
 
 const SlotEdit part_edits[] = {
-    {SLOT_FLAPS, flap_layers, 0},
+    {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
 };
 
 // The reference flap panels, with "X_flap0201" and "X_flap0301" also sliding sideways, and four

@@ -1,5 +1,5 @@
 // The slot table of an aircraft type as changes to base rows: rows replaced, left out, added
-// above the base, other layers and durations; `timed` from the layer count; constant words,
+// above the base, other layers, durations and routines; the object's root before named layers; `timed` from the layer count; constant words,
 // scale presets and base scales; the table size; and the reset plan with its word clears. The
 // framework is linked into this program with a test type.
 #include <vector>
@@ -38,6 +38,7 @@ const SlotRow base_rows[] = {
     {4, record_start, no_update, TIMED_BY_LAYERS, 1000, 0, nullptr, three_layers, 0, nullptr, nullptr},
     {5, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
     {6, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {7, record_start, no_update, TIMED_BY_LAYERS, 1000, 0, nullptr, nullptr, OWN_ROOT_LAYER, nullptr, nullptr},
 };
 const List<SlotRow> base_row_list = list_of(base_rows);
 
@@ -47,7 +48,11 @@ const SlotRow type_rows[] = {
     {LAST_SLOT, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
 };
 const int32_t left_out[] = {5};
-const SlotEdit edits[] = {{3, edited_layers, 0}, {4, nullptr, 2500}};
+const SlotEdit edits[] = {
+    {3, edited_layers, 0, nullptr, nullptr},
+    {4, nullptr, 2500, nullptr, nullptr},
+    {7, edited_layers, 0, replacing_start, nullptr},  // the root, then the edited layers
+};
 const ScalePreset presets[] = {{LAMP_SLOT, 1, 3.0f}};
 
 const PostRow reset_posts[] = {{2, 1, 0, 0, 0}, {2, 2, 0, 0, 0}};
@@ -93,7 +98,7 @@ TEST_F(SlotTable_, BuildsTheBaseRowsAsTheTypeChangesThem) {
     EXPECT_EQ(start(5, 1), 0);
     EXPECT_EQ(start(6), 66) << "replaced";
     EXPECT_EQ(start(2), 11) << "kept";
-    for (int32_t n : {7, 60, 62, 100, 125}) EXPECT_EQ(slot(n), nullptr) << "entry " << n;
+    for (int32_t n : {8, 60, 62, 100, 125}) EXPECT_EQ(slot(n), nullptr) << "entry " << n;
     EXPECT_EQ(start(LAST_SLOT), 11) << "added above the base";
 
     EXPECT_EQ(slot(3)->timed, 1u) << "two edited layers";
@@ -102,6 +107,15 @@ TEST_F(SlotTable_, BuildsTheBaseRowsAsTheTypeChangesThem) {
     EXPECT_EQ(slot(3)->duration, 1000);
     EXPECT_EQ(slot(4)->timed, 2u) << "three layers";
     EXPECT_EQ(slot(4)->duration, 2500) << "edited duration";
+
+    ActionSlot* rooted = slot(7);
+    ASSERT_NE(rooted, nullptr);
+    EXPECT_EQ(rooted->timed, 2u) << "the root and two edited layers";
+    EXPECT_EQ(rooted->layers[0], aircraft);
+    EXPECT_EQ(rooted->layers[1], handle(L"edited_a"));
+    EXPECT_EQ(rooted->layers[2], handle(L"edited_b"));
+    EXPECT_EQ(rooted->update, no_update) << "the row's own update";
+    EXPECT_EQ(start(7), 66) << "edited start";
 }
 
 TEST_F(SlotTable_, ConstantsPresetsAndBaseScales) {

@@ -1,11 +1,9 @@
-// acplug01 in the stand-in engine: its own flap, slat, nose-gear door and dynamic-light values
-// at chosen progress values, read back as layer transforms and light records, and a whole flight
-// through its sequences that leaves the engine's heap clean.
+// acplug01 in the stand-in engine: its own flap, slat and nose-gear door values at chosen
+// progress values, read back as layer transforms, and a whole flight through its sequences that
+// leaves the engine's heap clean. Its dynamic-light values are in dynamic_light_values_test.
 #include <math.h>
-#include <string.h>
 
 #include "aircraft_fixture.h"
-#include "lights.h"
 
 namespace {
 const float HALF_PI = 1.57079632679f;
@@ -83,42 +81,6 @@ TEST_F(Acplug01, NoseGearDoorsOpenTo70) {
         expect_vec(rotation(L"Z_1nose01"), {0, 0, -c.door}, "door 1", 1e-3f);
         expect_vec(rotation(L"Z_2nose01"), {0, 0, c.door}, "door 2", 1e-3f);
         expect_vec(rotation(L"nosegear"), {c.strut, 0, 0}, "strut", 1e-3f);
-    }
-}
-
-TEST_F(Acplug01, DynamicLightThroughABeaconSecond) {
-    KvrnVector upper = {0, 3, 1, 0}, lower = {0, -1, 2, 0}, left = {-17, 1, -2, 0}, right = {17, 1, -2, 0};
-    kvrn_host_set_transform(handle(L"atlightu"), &upper, nullptr);
-    kvrn_host_set_transform(handle(L"atlightd"), &lower, nullptr);
-    kvrn_host_set_transform(handle(L"wglightl"), &left, nullptr);
-    kvrn_host_set_transform(handle(L"wglightr"), &right, nullptr);
-    struct Case {
-        int32_t ms;  // into the beacon second
-        bool on;
-        float range;
-        uint32_t colour;
-        KvrnVector at;
-    } cases[] = {
-        {50, true, 2.0f, 100, upper},          {150, true, 2.5f, 80, lower}, {300, false, 0, 0, {}},
-        {550, true, 13.3f, 0xFFFFFF, left},    {650, true, 13.3f, 0xFFFFFF, right},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.ms << " ms");
-        start(SLOT_LIGHT_PARAMS, 1, 1);
-        start(SLOT_NAV_LIGHTS, 1);
-        start(SLOT_STROBES, 1);
-        start(SLOT_BEACON, 1);
-        tick(c.ms);
-        send(KVRN_CMD_LIGHT);
-        KvrnLightState state{};
-        kvrn_host_light(KVRN_DYNAMIC_LIGHT, &state);
-        ASSERT_EQ(state.on, c.on ? 1u : 0u);
-        if (!c.on) continue;
-        LightRecord record;
-        memcpy(&record, state.record, sizeof record);
-        EXPECT_FLOAT_EQ(record.range, c.range);
-        for (uint32_t colour : record.colour) EXPECT_EQ(colour, c.colour);
-        expect_vec({record.x, record.y, record.z, 0}, {c.at.x, c.at.y, c.at.z}, "light position");
     }
 }
 

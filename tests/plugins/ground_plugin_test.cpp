@@ -1,6 +1,6 @@
 // Ground movement and the scripted landing end to end in the reference plug-ins, acplug03 and
-// acplug08 (the reference type with its own wheelbase), and in acplug01, with the stand-in tow
-// vehicle and "Slip" in the scene.
+// acplug08 (the reference type with its own wheelbase), and in the types with their own ground
+// numbers, with the stand-in tow vehicle and "Slip" in the scene.
 #include <math.h>
 #include <string.h>
 
@@ -11,6 +11,8 @@
 #include "slip_log.h"
 
 namespace {
+std::string narrow_name(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+
 int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
 using GroundPlugin = PluginFixture;
@@ -59,7 +61,8 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
     struct Case {
         const wchar_t* dll;
         float wheelbase;
-    } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}};
+    } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
+                 {L"acplug04.dll", 23.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
@@ -87,10 +90,62 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
     }
 }
 
-class ScriptedLanding : public PluginFixture, public ::testing::WithParamInterface<const wchar_t*> {};
+// The tow vehicle pulls the aircraft along the type's own route: it starts at the first
+// waypoint and its point passes near each later one in turn.
+TEST_F(GroundPlugin, PushbackFollowsTheTypesRoute) {
+    const float reach = 5.6f;  // the tug counts a target as reached two seconds out
+    struct Case {
+        const wchar_t* dll;
+        float route[5][2];
+    } cases[] = {
+        {L"acplug03.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug02.dll", {{100, 81.7999f}, {0, 81.7999f}, {0, 0}, {-100, 0}, {-200, 0}}},
+        {L"acplug04.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(narrow_name(c.dll));
+        load(c.dll);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+        KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
+        KvrnLayer body = kvrn_host_add_layer(tug, L"atl_all");
+        kvrn_host_add_layer(tug, L"tbr_L");
+        EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
+        tick(100);
+        EXPECT_NEAR(layer_state_of(body).translation.z, c.route[0][1], 2e-5f) << "level with the first waypoint";
+        kvrn_host_log_enable(0);
+        int next = 1;
+        for (int ticks = 0; slot(41)->running && ticks < 6000; ++ticks) {
+            tick(100);
+            KvrnLayerState t = layer_state_of(body);
+            float h = (t.rotation.y + 180.0f) * 3.14159265f / 180.0f;
+            float x = t.translation.x + sinf(h) * 3.2f, z = t.translation.z + cosf(h) * 3.2f;
+            if (next < 5 && hypotf(x - c.route[next][0], z - c.route[next][1]) <= reach) ++next;
+        }
+        kvrn_host_log_enable(1);
+        EXPECT_FALSE(slot(41)->running) << "the route ends";
+        EXPECT_EQ(next, 5) << "waypoints passed in order";
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// What a type shows in landing configuration, and how far its flare raises the nose.
+struct LandingCase {
+    const wchar_t* dll;
+    const wchar_t* main_gear;  // shown once the main gear is down
+    const wchar_t* flap;       // at its rotation for flaps 100
+    KvrnVector flap_rotation;
+    const wchar_t* slat;       // at its rotation for slats 100
+    KvrnVector slat_rotation;
+    float final_pitch, flare_pitch;
+};
+
+void PrintTo(const LandingCase& c, std::ostream* out) { *out << narrow_name(c.dll); }
+
+class ScriptedLanding : public PluginFixture, public ::testing::WithParamInterface<LandingCase> {};
 
 TEST_P(ScriptedLanding, ToAStandstill) {
-    load(GetParam());
+    const LandingCase& c = GetParam();
+    load(c.dll);
     ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     slip_clear();
     KvrnLayer slip = add_scene_object(L"slip.dll", L"Slip");
@@ -99,11 +154,14 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     EXPECT_EQ(start(42, 1, static_cast<int32_t>(path), 1200.0f), -1);
     // In landing configuration at once: gear down, flaps and slats out, landing lights on.
     EXPECT_EQ(layer(L"nosegear").rotation.x, 0.0f) << "nose gear down";
-    EXPECT_TRUE(layer(L"01body03").visible) << "main gear down";
-    EXPECT_NEAR(layer(L"X_flap0101").rotation.x, 25.0f, 1e-3) << "flaps 100";
-    EXPECT_NEAR(layer(L"X_2slat").rotation.x, 50.0f, 1e-3) << "slats 100";
+    EXPECT_TRUE(layer(c.main_gear).visible) << "main gear down";
+    KvrnVector flap = layer(c.flap).rotation, slat = layer(c.slat).rotation;
+    EXPECT_NEAR(flap.x, c.flap_rotation.x, 1e-3) << "flaps 100";
+    EXPECT_NEAR(flap.z, c.flap_rotation.z, 1e-3) << "flaps 100";
+    EXPECT_NEAR(slat.x, c.slat_rotation.x, 1e-3) << "slats 100";
+    EXPECT_NEAR(slat.z, c.slat_rotation.z, 1e-3) << "slats 100";
     EXPECT_TRUE(layer(L"ldlightl1").visible) << "landing lights on";
-    EXPECT_NEAR(root_layer().rotation.x, 2.0f, 1e-3) << "final approach pitch";
+    EXPECT_NEAR(root_layer().rotation.x, c.final_pitch, 1e-3) << "final approach pitch";
 
     kvrn_host_log_enable(0);
     float highest_pitch = 0;
@@ -116,7 +174,7 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     }
     kvrn_host_log_enable(1);
     EXPECT_FALSE(slot(42)->running) << "the run stops at speed 0";
-    EXPECT_NEAR(highest_pitch, 4.0f, 1e-3) << "the flare raises the nose to 4 at the touchdown point";
+    EXPECT_NEAR(highest_pitch, c.flare_pitch, 1e-3) << "the flare raises the nose most at the touchdown point";
     EXPECT_TRUE(spoilers_seen) << "roll-out deploys the spoilers";
     KvrnLayerState end = layer_state_of(path);
     EXPECT_EQ(end.translation.y, 0.0f);
@@ -134,9 +192,16 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     EXPECT_EQ(heap().live_blocks, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::Values(L"acplug03.dll", L"acplug01.dll"),
-                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
-                             std::wstring name = info.param;
-                             return std::string(name.begin(), name.begin() + name.find(L'.'));
+const LandingCase landing_cases[] = {
+    {L"acplug03.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
+    {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
+    {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6},
+    {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6},
+};
+
+INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),
+                         [](const ::testing::TestParamInfo<LandingCase>& info) {
+                             std::string name = narrow_name(info.param.dll);
+                             return name.substr(0, name.find('.'));
                          });
 }  // namespace

@@ -52,6 +52,34 @@ protected:
     }
     void finish() { tick(-1); }
     int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
+
+    // A flight's first phases: light parameters, navigation lights and beacon on, engines up,
+    // departure set-up, landing lights, rotation.
+    void take_off() {
+        run(SLOT_LIGHT_PARAMS, 1, 0, 1);
+        run(SEQ_NAV_LIGHTS_ON, 1, 0);
+        run(SEQ_BEACON_ON, 0, 500);
+        run(SLOT_ENGINES, 100, -1, 1);
+        run(SEQ_DEPARTURE, 1, -1);
+        run(SEQ_LANDING_LIGHTS_ON, 1, -1);
+        run(SEQ_ROTATE, 0, -1);
+    }
+    // A flight's last phases at the stand: after landing, beacon and navigation lights off,
+    // engines to 0.
+    void shut_down() {
+        run(SEQ_AFTER_LANDING, 1, -1);
+        run(SEQ_BEACON_OFF, 0, 0);
+        run(SEQ_NAV_LIGHTS_OFF, 0, 0);
+        run(SLOT_ENGINES, 0, -1, 1);
+    }
+    // Destroys the object: the engine's heap then holds nothing of it and saw no bad free.
+    void destroy_leaving_a_clean_heap() {
+        ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
+        KvrnHeapStats stats = heap();
+        EXPECT_EQ(stats.live_blocks, 0u);
+        EXPECT_EQ(stats.double_frees, 0u);
+        EXPECT_EQ(stats.foreign, 0u);
+    }
 };
 
 // The reference aircraft.

@@ -1,0 +1,19 @@
+// Main-gear bogies that tilt: the body pitch that levels two bogies near the ground (slot 20)
+// and the gear start that sets the tilt the gear update gives them once down (slot 27). Their
+// numbers are SharedNumbers::bogie_hang and SharedNumbers::bogie_tilt.
+#pragma once
+
+#include "action_slot.h"
+#include "commands.h"
+#include "slot_builder.h"
+
+namespace bogies {
+// Slot 20, fval1 = pitch, fval2 = height. Layers: the object's root, then the two bogies.
+StartRoutine body_pitch_set;
+// Slot 27: stores the bogie tilt in word5, then extends (ival1 non-zero) or retracts. Returns 0.
+StartRoutine gear_start;
+
+inline constexpr const wchar_t* two_bogie_layers[] = {L"X_02t1Lshaft", L"X_02t1Rshaft", nullptr};
+// The reference body-pitch row with the two bogies after the root layer.
+inline constexpr SlotEdit two_bogie_pitch_edit = {SLOT_BODY_PITCH, two_bogie_layers, 0, body_pitch_set, nullptr};
+}  // namespace bogies

@@ -1,0 +1,17 @@
+// A nose gear with two pairs of doors: "nosegear" (layer 1), then the doors of the first pair
+// and of the second, each pair turning about z in opposite senses. On the shared schedule the
+// first pair opens over progress 0.1 to 0.3 and closes over 0.7 to 0.9, the second opens over
+// the type's own span and stays open, and the strut swings down from its stowed angle over 0.3
+// to 0.7; its numbers are the SharedNumbers nose_* fields.
+#pragma once
+
+#include "action_slot.h"
+
+// The nose half of a gear update (the slot's layers 1 to 5), on the schedule above.
+void four_door_nose_update(KvrnContext context, const ActionSlot* slot);
+
+// The same layers posed for a type's own schedule: the strut shows from progress 0.1 on,
+// rotated `strut` degrees about x; the doors stand at -first, +first, -second, +second
+// degrees about z.
+void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first_pair,
+                         float second_pair);

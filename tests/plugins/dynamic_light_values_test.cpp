@@ -1,0 +1,59 @@
+// The engine dynamic light through one beacon second in every type that gives it its own
+// values: one table of (plug-in, moment) -> light 7's range, colour and place.
+#include <string.h>
+
+#include "aircraft_fixture.h"
+#include "lights.h"
+
+namespace {
+using DynamicLightValues = PluginFixture;
+
+TEST_F(DynamicLightValues, ThroughABeaconSecond) {
+    const KvrnVector upper = {0, 3, 1, 0}, lower = {0, -1, 2, 0}, left = {-17, 1, -2, 0}, right = {17, 1, -2, 0};
+    const uint32_t WHITE = 0xFFFFFF;
+    struct Case {
+        const wchar_t* dll;
+        int32_t ms;  // into the beacon second
+        bool on;
+        float range;
+        uint32_t colour;
+        const KvrnVector* at;
+    } cases[] = {
+        {L"acplug01.dll", 50, true, 2.0f, 100, &upper},  {L"acplug01.dll", 150, true, 2.5f, 80, &lower},
+        {L"acplug01.dll", 300, false, 0, 0, nullptr},    {L"acplug01.dll", 550, true, 13.3f, WHITE, &left},
+        {L"acplug01.dll", 650, true, 13.3f, WHITE, &right},
+        {L"acplug02.dll", 50, true, 7.0f, 255, &upper},  {L"acplug02.dll", 150, true, 4.0f, 50, &lower},
+        {L"acplug02.dll", 300, false, 0, 0, nullptr},    {L"acplug02.dll", 550, true, 30.0f, WHITE, &left},
+        {L"acplug02.dll", 650, true, 30.0f, WHITE, &right},
+        {L"acplug04.dll", 50, true, 3.0f, 20, &upper},   {L"acplug04.dll", 150, true, 3.0f, 130, &lower},
+        {L"acplug04.dll", 300, false, 0, 0, nullptr},    {L"acplug04.dll", 550, true, 22.0f, WHITE, &left},
+        {L"acplug04.dll", 650, true, 22.0f, WHITE, &right},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");
+        load(c.dll);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+        kvrn_host_set_transform(handle(L"atlightu"), &upper, nullptr);
+        kvrn_host_set_transform(handle(L"atlightd"), &lower, nullptr);
+        kvrn_host_set_transform(handle(L"wglightl"), &left, nullptr);
+        kvrn_host_set_transform(handle(L"wglightr"), &right, nullptr);
+        start(SLOT_LIGHT_PARAMS, 1, 1);
+        start(SLOT_NAV_LIGHTS, 1);
+        start(SLOT_STROBES, 1);
+        start(SLOT_BEACON, 1);
+        tick(c.ms);
+        send(KVRN_CMD_LIGHT);
+        KvrnLightState state{};
+        kvrn_host_light(KVRN_DYNAMIC_LIGHT, &state);
+        ASSERT_EQ(state.on, c.on ? 1u : 0u);
+        if (c.on) {
+            LightRecord record;
+            memcpy(&record, state.record, sizeof record);
+            EXPECT_FLOAT_EQ(record.range, c.range);
+            for (uint32_t colour : record.colour) EXPECT_EQ(colour, c.colour);
+            expect_vec({record.x, record.y, record.z, 0}, {c.at->x, c.at->y, c.at->z}, "light position");
+        }
+        send(KVRN_CMD_DESTROY);
+    }
+}
+}  // namespace

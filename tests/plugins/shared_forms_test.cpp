@@ -1,0 +1,166 @@
+// The forms of aircraft/shared/ in every plug-in that runs them: one table a form of
+// (plug-in, slot, run) -> layer values read back from the stand-in engine.
+#include <string>
+
+#include "aircraft_fixture.h"
+
+namespace {
+const wchar_t* const glow_layers[] = {L"ldlightl1", L"ldlightml", nullptr};
+const float LANDING_BASE = 2.0f, BEAM_BASE = 4.0f;
+const int32_t AS_CREATED = -1;  // a case's slot: nothing run after create
+
+std::string case_name(const wchar_t* dll, int32_t slot, const wchar_t* layer) {
+    return narrow(dll) + " slot " + std::to_string(slot) + " " + (layer ? narrow(layer) : std::string("root"));
+}
+
+class SharedForms : public PluginFixture {
+protected:
+    // The plug-in's aircraft, created with base scales on the lamps that the light forms read.
+    void fly(const wchar_t* dll) {
+        load(dll, true, glow_layers);
+        kvrn_host_set_base_scale(handle(L"ldlightl1"), LANDING_BASE);
+        kvrn_host_set_base_scale(handle(L"ldlightml"), BEAM_BASE);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    }
+    // Runs a two-way slot to the end of `from` (unless negative), then starts it with the
+    // case's arguments and runs it `ms` (-1: to its end, 0: only the start).
+    void run(int32_t slot_number, int32_t from, int32_t ival1, int32_t ival2, float fval1, float fval2,
+             int32_t ms) {
+        if (from >= 0) {
+            start(slot_number, from);
+            tick(-1);
+        }
+        start(slot_number, ival1, ival2, fval1, fval2);
+        if (ms != 0) tick(ms);
+    }
+    KvrnLayerState state(const wchar_t* name) { return name ? layer(name) : root_layer(); }
+};
+
+// Two-bogie body pitch (slot 20, fval1 pitch, fval2 height), bogie-tilt gear start (slot 27),
+// linear one-layer door (slot 37): rotations.
+TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
+    struct Case {
+        const wchar_t* dll;
+        int32_t slot, from, ival1;
+        float fval1, fval2;
+        int32_t ms;
+        const wchar_t* layer;  // NULL: the object's root
+        Vec3 rotation;
+    } cases[] = {
+        // acplug02: bogies hang at 10 and tilt 10 once down; the door swings to -120.
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, nullptr, {3, 0, 0}},
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Lshaft", {1, 0, 0}},
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Rshaft", {1, 0, 0}},
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 6, 0, 0, L"X_02t1Lshaft", {-6, 0, 0}},
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 2, 0.5f, 0, L"X_02t1Rshaft", {10, 0, 0}},
+        {L"acplug02.dll", SLOT_BODY_PITCH, -1, 0, 2, 30, 0, L"X_02t1Lshaft", {10, 0, 0}},
+        {L"acplug02.dll", AS_CREATED, -1, 0, 0, 0, 0, L"X_02t1Lshaft", {0, 0, 0}},  // gear down, no tilt yet
+        {L"acplug02.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {10, 0, 0}},
+        {L"acplug02.dll", SLOT_GEAR, 0, 1, 0, 0, 6000, L"X_02t1Rshaft", {5, 0, 0}},
+        {L"acplug02.dll", SLOT_DOOR, 0, 1, 0, 0, 1500, L"Z_1door", {0, 0, -30}},
+        {L"acplug02.dll", SLOT_DOOR, 0, 1, 0, 0, -1, L"Z_1door", {0, 0, -120}},
+        {L"acplug02.dll", SLOT_DOOR, 1, 0, 0, 0, 4500, L"Z_1door", {0, 0, -30}},
+        // acplug04: bogies hang at -10 and tilt -10 once down.
+        {L"acplug04.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, nullptr, {3, 0, 0}},
+        {L"acplug04.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Lshaft", {-7, 0, 0}},
+        {L"acplug04.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Rshaft", {-7, 0, 0}},
+        {L"acplug04.dll", SLOT_BODY_PITCH, -1, 0, 2, 0.5f, 0, L"X_02t1Rshaft", {-10, 0, 0}},
+        {L"acplug04.dll", AS_CREATED, -1, 0, 0, 0, 0, L"X_02t1Rshaft", {0, 0, 0}},
+        {L"acplug04.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {-10, 0, 0}},
+        {L"acplug04.dll", SLOT_GEAR, 0, 1, 0, 0, 6000, L"X_02t1Rshaft", {-5, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
+        fly(c.dll);
+        if (c.slot != AS_CREATED) run(c.slot, c.from, c.ival1, 0, c.fval1, c.fval2, c.ms);
+        expect_vec(state(c.layer).rotation, c.rotation, "rotation", 1e-3f);
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// One landing-light pair (slot 33) and a front light with two beams (slot 34): visibility,
+// glow scale and "frlight" transparency.
+TEST_F(SharedForms, TwoBeamLightsGlow) {
+    struct Case {
+        const wchar_t* dll;
+        int32_t slot, from, ival1, ival2, ms;
+        const wchar_t* layer;
+        bool shown;
+        float scale;
+        int32_t transparency;  // -1: not checked
+    } cases[] = {
+        {L"acplug02.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightl1", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug02.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightr1", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug02.dll", SLOT_LANDING_LIGHTS, -1, 100, 0, -1, L"ldlightr1", true, LANDING_BASE, -1},
+        {L"acplug02.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, 250, L"ldlightl1", true, 0.75f * LANDING_BASE, -1},
+        {L"acplug02.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightr1", false, 0, -1},
+        {L"acplug02.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightml", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug02.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug02.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+        {L"acplug02.dll", SLOT_FRONT_LIGHT, -1, 1, 0, -1, L"ldlightmr", true, BEAM_BASE, -1},
+        {L"acplug02.dll", SLOT_FRONT_LIGHT, -1, 1, 1, -1, L"frlight", true, 1.0f, 0},
+        {L"acplug04.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightr1", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug04.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightl1", false, 0, -1},
+        {L"acplug04.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug04.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
+        fly(c.dll);
+        run(c.slot, c.from, c.ival1, c.ival2, 0, 0, c.ms);
+        KvrnLayerState s = state(c.layer);
+        EXPECT_EQ(s.visible != 0, c.shown);
+        if (c.shown) EXPECT_NEAR(s.sprite_scale, c.scale, 1e-4f);
+        if (c.transparency >= 0) EXPECT_EQ(s.transparency, static_cast<uint32_t>(c.transparency));
+        EXPECT_EQ(handle(L"ldlightl2"), 0u) << "one lamp pair";
+        EXPECT_EQ(handle(L"ldlight"), 0u) << "the beams are the left and the right one";
+        send(KVRN_CMD_DESTROY);
+    }
+}
+// Four-door nose gear (slot 27): strut and door pairs as the gear extends from up or retracts
+// from down.
+TEST_F(SharedForms, FourDoorNoseGear) {
+    struct NoseLayers {
+        const wchar_t* strut;
+        const wchar_t* doors[4];
+    };
+    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}};
+    const NoseLayers acplug04_nose = {L"nosegear", {L"Z_1nose", L"Z_2nose", L"Z_3nose", L"Z_4nose"}};
+    struct Case {
+        const wchar_t* dll;
+        const NoseLayers* layers;
+        int32_t from;  // 0: extending from up, 1: retracting from down
+        float p, strut, first, second;
+    } cases[] = {
+        // acplug02: both pairs open together, the strut folds to 110.
+        {L"acplug02.dll", &acplug02_nose, 0, 0.0f, 110, 0, 0},
+        {L"acplug02.dll", &acplug02_nose, 0, 0.05f, 110, 0, 0},
+        {L"acplug02.dll", &acplug02_nose, 0, 0.2f, 110, 40, 40},
+        {L"acplug02.dll", &acplug02_nose, 0, 0.5f, 55, 80, 80},
+        {L"acplug02.dll", &acplug02_nose, 0, 0.8f, 0, 40, 80},
+        {L"acplug02.dll", &acplug02_nose, 0, 0.95f, 0, 0, 80},
+        {L"acplug02.dll", &acplug02_nose, 1, 0.5f, 55, 80, 80},
+        // acplug04: the second pair opens as the strut, folded to 130, starts down.
+        {L"acplug04.dll", &acplug04_nose, 0, 0.0f, 130, 0, 0},
+        {L"acplug04.dll", &acplug04_nose, 0, 0.2f, 130, 40, 0},
+        {L"acplug04.dll", &acplug04_nose, 0, 0.35f, 113.75f, 80, 25},
+        {L"acplug04.dll", &acplug04_nose, 0, 0.5f, 65, 80, 80},
+        {L"acplug04.dll", &acplug04_nose, 0, 0.8f, 0, 40, 80},
+        {L"acplug04.dll", &acplug04_nose, 0, 1.0f, 0, 0, 80},
+        {L"acplug04.dll", &acplug04_nose, 1, 0.25f, 130, 60, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p "
+                                        << c.p);
+        fly(c.dll);
+        float part = c.from == 0 ? c.p : 1.0f - c.p;
+        run(SLOT_GEAR, c.from, c.from == 0 ? 1 : 0, 0, 0, 0, static_cast<int32_t>(part * 12000 + 0.5f));
+        EXPECT_EQ(layer(c.layers->strut).visible != 0, c.p >= 0.1f);
+        expect_vec(layer(c.layers->strut).rotation, {c.strut, 0, 0}, "strut", 2e-3f);
+        const float door[4] = {-c.first, c.first, -c.second, c.second};
+        for (int i = 0; i < 4; ++i)
+            expect_vec(layer(c.layers->doors[i]).rotation, {0, 0, door[i]}, narrow(c.layers->doors[i]), 2e-3f);
+        send(KVRN_CMD_DESTROY);
+    }
+}
+}  // namespace
