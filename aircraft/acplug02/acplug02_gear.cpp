@@ -9,28 +9,7 @@ enum GearLayer {
     TYRES = 5, WELL_BODY, STRUT_1, STRUT_2, SHAFT_L, SHAFT_L2, SHAFT_R, SHAFT_R2, WING_DOOR_1, WING_DOOR_2,
     BOGIE_L, BOGIE_R,
 };
-const float NOSE_STRUT_UP = 110.0f;
-const float NOSE_DOOR_OPEN = 80.0f;
-
-// Nose gear at progress p: strut angle and the two door pairs' angles.
-void pose_nose(KvrnContext context, const ActionSlot* slot) {
-    float p = slot->progress;
-    float strut = NOSE_STRUT_UP, first = 0.0f, second = 0.0f;
-    if (p >= 0.9f) {
-        strut = 0.0f;
-        second = NOSE_DOOR_OPEN;
-    } else if (p >= 0.7f) {
-        strut = 0.0f;
-        first = NOSE_DOOR_OPEN * (1.0f - (p - 0.7f) / 0.2f);
-        second = NOSE_DOOR_OPEN;
-    } else if (p >= 0.3f) {
-        strut = NOSE_STRUT_UP * (1.0f - (p - 0.3f) / 0.4f);
-        first = second = NOSE_DOOR_OPEN;
-    } else if (p >= 0.1f) {
-        first = second = NOSE_DOOR_OPEN * (p - 0.1f) / 0.2f;
-    }
-    pose_four_door_nose(context, slot, strut, first, second);
-}
+const FourDoorNose nose_gear = {110.0f, 80.0f, 80.0f};  // strut folded, both door pairs open
 
 // Main gear: D strut angle, L wing-door angle, S and Q shaft angles, T bogie angle.
 struct MainPose {
@@ -51,7 +30,7 @@ MainPose main_pose(float p, float tilt) {
 
 namespace acplug02 {
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    pose_nose(context, slot);
+    four_door_nose_update(context, slot, nose_gear);
     const KvrnLayer* layers = slot->layers;
     MainPose pose = main_pose(slot->progress, slot->word5.f);
     show_layer(context, layers[TYRES], slot->progress != 0.0f);
