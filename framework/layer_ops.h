@@ -26,6 +26,12 @@ inline void translate_layer(KvrnContext context, KvrnLayer layer, float x, float
     KVRNL_MoveLayer(context, layer, &translation, nullptr, nullptr, 0, 0);
 }
 
+// A mirrored pair about z: `plus` turns by +angle, `minus` by -angle.
+inline void rotate_pair_about_z(KvrnContext context, KvrnLayer plus, KvrnLayer minus, float angle) {
+    rotate_layer(context, plus, 0.0f, 0.0f, angle);
+    rotate_layer(context, minus, 0.0f, 0.0f, -angle);
+}
+
 inline void move_layer(KvrnContext context, KvrnLayer layer, const KvrnVector& translation,
                        const KvrnVector& rotation) {
     KVRNL_MoveLayer(context, layer, &translation, &rotation, nullptr, 0, 0);

@@ -33,6 +33,7 @@ constexpr TypeNumbers reference_type_numbers() {
     n.flare_height = 10.0f;
     n.touchdown_pitch = 4.0f;
     n.spoiler_angle = -80.0f;
+    n.spoiler_covers = 1;
     n.reverser_slide = 0.5f;
     n.flap_time = 8000;
     n.slat_time = 4000;

@@ -9,7 +9,6 @@ enum GearLayer {
     TYRES = 5, WELL_BODY, STRUT_1, STRUT_2, SHAFT_L, SHAFT_L2, SHAFT_R, SHAFT_R2, WING_DOOR_1, WING_DOOR_2,
     BOGIE_L, BOGIE_R,
 };
-const FourDoorNose nose_gear = {110.0f, 80.0f, 80.0f};  // strut folded, both door pairs open
 
 // Main gear: D strut angle, L wing-door angle, S and Q shaft angles, T bogie angle.
 struct MainPose {
@@ -30,19 +29,15 @@ MainPose main_pose(float p, float tilt) {
 
 namespace acplug02 {
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    four_door_nose_update(context, slot, nose_gear);
+    four_door_nose_update(context, slot);
     const KvrnLayer* layers = slot->layers;
     MainPose pose = main_pose(slot->progress, slot->word5.f);
     show_layer(context, layers[TYRES], slot->progress != 0.0f);
     show_layer(context, layers[WELL_BODY], slot->progress != 0.0f);
-    rotate_layer(context, layers[STRUT_1], 0.0f, 0.0f, pose.d);
-    rotate_layer(context, layers[STRUT_2], 0.0f, 0.0f, -pose.d);
-    rotate_layer(context, layers[WING_DOOR_1], 0.0f, 0.0f, -pose.l);
-    rotate_layer(context, layers[WING_DOOR_2], 0.0f, 0.0f, pose.l);
-    rotate_layer(context, layers[SHAFT_L], 0.0f, 0.0f, -pose.s);
-    rotate_layer(context, layers[SHAFT_R], 0.0f, 0.0f, pose.s);
-    rotate_layer(context, layers[SHAFT_L2], 0.0f, 0.0f, -pose.q);
-    rotate_layer(context, layers[SHAFT_R2], 0.0f, 0.0f, pose.q);
+    rotate_pair_about_z(context, layers[STRUT_1], layers[STRUT_2], pose.d);
+    rotate_pair_about_z(context, layers[WING_DOOR_2], layers[WING_DOOR_1], pose.l);
+    rotate_pair_about_z(context, layers[SHAFT_R], layers[SHAFT_L], pose.s);
+    rotate_pair_about_z(context, layers[SHAFT_R2], layers[SHAFT_L2], pose.q);
     rotate_layer(context, layers[BOGIE_L], pose.t, 0.0f, 0.0f);
     rotate_layer(context, layers[BOGIE_R], pose.t, 0.0f, 0.0f);
 }

@@ -50,6 +50,10 @@ const SharedNumbers acplug02_shared = [] {
     SharedNumbers numbers{};
     numbers.bogie_hang = 10.0f;
     numbers.bogie_tilt = 10.0f;
+    numbers.nose_strut_up = 110.0f;
+    numbers.nose_door_open = 80.0f;
+    numbers.nose_second_doors_from = 0.1f;
+    numbers.nose_second_doors_span = 0.2f;  // with the first pair
     return numbers;
 }();
 

@@ -7,7 +7,6 @@ namespace {
 enum GearLayer {
     TYRES = 5, WELL_BODY, DOOR_1, DOOR_2, DOOR_3, DOOR_4, DOOR_5, DOOR_6, SHAFT_R, SHAFT_L, LINK_R, LINK_L,
 };
-const FourDoorNose nose_gear = {93.0f, 80.0f, 125.0f};  // strut folded, outer and inner doors open
 const float NACELLE_DOOR_OPEN = 90.0f;
 const float SHAFT_UP = 86.0f;
 const float LINK_UP = 20.0f;
@@ -43,7 +42,7 @@ MainPose main_pose(float p) {
 
 namespace acplug10 {
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    four_door_nose_update(context, slot, nose_gear);
+    four_door_nose_update(context, slot);
     const KvrnLayer* layers = slot->layers;
     MainPose pose = main_pose(slot->progress);
     show_layer(context, layers[TYRES], slot->progress != 0.0f);

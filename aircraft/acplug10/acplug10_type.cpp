@@ -20,6 +20,7 @@ const SlotEdit part_edits[] = {
     {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug10::gear_update},
     propellers::four_blade_edit,
     turboprop::beacon_edit,
+    turboprop::landing_light_edit,
     turboprop::door_edit,
 };
 const int32_t sequence_left_out[] = {SEQ_ROLLOUT};
@@ -34,6 +35,13 @@ const SharedNumbers acplug10_shared = [] {
     SharedNumbers numbers{};
     numbers.propeller = propellers::four_blade_propellers;
     numbers.hinged_door_angle = -130.0f;
+    // Nose gear: strut folded at 93; outer doors open to 80 over 0.1 to 0.3 and close again,
+    // inner doors open to 125 alongside them and stay open.
+    numbers.nose_strut_up = 93.0f;
+    numbers.nose_door_open = 80.0f;
+    numbers.nose_second_door_open = 125.0f;
+    numbers.nose_second_doors_from = 0.1f;
+    numbers.nose_second_doors_span = 0.2f;
     return numbers;
 }();
 

@@ -1,30 +1,18 @@
 // A nose gear with two pairs of doors: "nosegear" (layer 1), then the doors of the first pair
-// and of the second, each pair turning about z in opposite senses. Over the gear's run (progress
-// 0 up, 1 down) both pairs open from 0.1 to 0.3, the strut swings down from 0.3 to 0.7, the
-// first pair closes again from 0.7 to 0.9 and the second pair stays open.
+// and of the second, each pair turning about z in opposite senses. On the shared schedule the
+// first pair opens over progress 0.1 to 0.3 and closes over 0.7 to 0.9, the second opens over
+// the type's own span (to its own angle where the type gives one) and stays open, and the strut
+// swings down from its stowed angle over 0.3 to 0.7; hidden below 0.1, the strut may fold a
+// little further. Its numbers are the SharedNumbers nose_* fields.
 #pragma once
 
 #include "action_slot.h"
 
-// The gear's own angles: strut folded, and each door pair fully open.
-struct FourDoorNose {
-    float strut_up;
-    float first_open, second_open;
-};
+// The nose half of a gear update (the slot's layers 1 to 5), on the schedule above.
+void four_door_nose_update(KvrnContext context, const ActionSlot* slot);
 
-// The nose gear at one moment: the strut's angle, the share of its fold left (1 up, 0 down)
-// and the two pairs' door angles.
-struct FourDoorNosePose {
-    float strut, folded;
-    float first_pair, second_pair;
-};
-
-FourDoorNosePose four_door_nose_pose(float progress, const FourDoorNose& gear);
-
-// The strut shows from progress 0.1 on, rotated `strut` degrees about x; the doors stand at
-// -first, +first, -second, +second degrees about z.
+// The same layers posed for a type's own schedule: the strut shows from progress 0.1 on,
+// rotated `strut` degrees about x; the doors stand at -first, +first, -second, +second
+// degrees about z.
 void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first_pair,
                          float second_pair);
-
-// The pose at the slot's progress, laid on the layers.
-void four_door_nose_update(KvrnContext context, const ActionSlot* slot, const FourDoorNose& gear);

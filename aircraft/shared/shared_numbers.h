@@ -25,6 +25,18 @@ struct SharedNumbers {
     float bogie_hang;
     // Bogie-tilt gear start (slot 27): the tilt it stores in the gear slot's word5.
     float bogie_tilt;
+
+    // Four-door nose gear (slot 27): the strut's stowed angle and the doors' open angle, degrees;
+    // the progress at which the second door pair starts to open and the progress it takes.
+    float nose_strut_up;
+    float nose_door_open;
+    float nose_second_doors_from;
+    float nose_second_doors_span;
+    // Degrees the strut folds beyond nose_strut_up while it is hidden, below progress 0.1.
+    float nose_strut_hidden_fold;
+    // Second nose door pair open, degrees; 0: as nose_door_open.
+    float nose_second_door_open;
+
     // Propeller form of the engine update (slot 28).
     PropellerNumbers propeller;
     // Hinged door (slot 29): degrees about z when fully open, reached on a cosine ease.

@@ -1,6 +1,6 @@
 // What the twin-turboprops acplug10 and acplug13 build alike: their flaps (the framework's flap
 // form on two panels a side and four arms, each moving back 0.2 and down 35 degrees), the
-// layers of their nacelle gear, a beacon of one lamp, slot 37's door "Z_door02", their scale
+// layers of their nacelle gear, a beacon of one lamp, the four-beam landing light, slot 37's door "Z_door02", their scale
 // presets, their reset and the body pitches of their flight phases.
 //
 // Their flight-phase sequences are the framework's: the slat posts of slots 9, 10 and 14 reach
@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "flight_pitches.h"
+#include "four_beam_landing_light.h"
 #include "linear_door.h"
 #include "sequences.h"
 #include "slot_builder.h"
@@ -34,6 +35,10 @@ inline constexpr const wchar_t* nacelle_gear_layers[] = {
 // Slot 30 with "atlightu" alone (TypeNumbers::beacon_lamps 1).
 inline constexpr const wchar_t* beacon_layers[] = {L"atlightu", nullptr};
 inline constexpr SlotEdit beacon_edit = {SLOT_BEACON, beacon_layers, 0, nullptr, nullptr};
+
+// Slot 33: the reference's four beams, all glowing from the first one's base scale.
+inline constexpr SlotEdit landing_light_edit = {SLOT_LANDING_LIGHTS, nullptr, 0, nullptr,
+                                                four_beam_landing_light_update};
 
 // Slot 37: the one-layer door "Z_door02", swinging to TypeNumbers::door_angle.
 inline constexpr const wchar_t* door_layers[] = {L"Z_door02", nullptr};
