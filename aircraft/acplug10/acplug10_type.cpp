@@ -35,28 +35,16 @@ const SharedNumbers acplug10_shared = [] {
     SharedNumbers numbers{};
     numbers.propeller = propellers::four_blade_propellers;
     numbers.hinged_door_angle = -130.0f;
-    // Nose gear: strut folded at 93; outer doors open to 80 over 0.1 to 0.3 and close again,
-    // inner doors open to 125 alongside them and stay open.
-    numbers.nose_strut_up = 93.0f;
-    numbers.nose_door_open = 80.0f;
-    numbers.nose_second_door_open = 125.0f;
-    numbers.nose_second_doors_from = 0.1f;
-    numbers.nose_second_doors_span = 0.2f;
+    turboprop::nacelle_nose_gear(numbers, 93.0f, 125.0f);
     return numbers;
 }();
 
 const TypeNumbers acplug10_numbers = [] {
     TypeNumbers numbers = reference_numbers;
-    turboprop::fly_turboprop_pitches(numbers);
-    numbers.flap_moves = list_of(turboprop::flap_moves);
-    numbers.door_angle = turboprop::DOOR_ANGLE;
-    numbers.tyres = 6;
-    numbers.nose_tyres = 2;
+    turboprop::turboprop_numbers(numbers);
     numbers.nose_tyre_circumference = 1.433823f;
     numbers.main_tyre_circumference = 2.4315927f;
-    numbers.beacon_lamps = 1;
     numbers.upper_beacon = {0.4f, 50};   // red 50
-    numbers.strobe = {12.0f, 0xFFFFFF};  // white; this type has no strobes to flash
     return numbers;
 }();
 

@@ -37,29 +37,17 @@ const SharedNumbers acplug13_shared = [] {
     SharedNumbers numbers{};
     numbers.propeller = propellers::six_blade_propellers;
     numbers.hinged_door_angle = -145.0f;
-    // Nose gear: strut folded at 100; outer doors open to 80 over 0.1 to 0.3 and close again,
-    // inner doors open to 120 alongside them and stay open.
-    numbers.nose_strut_up = 100.0f;
-    numbers.nose_door_open = 80.0f;
-    numbers.nose_second_door_open = 120.0f;
-    numbers.nose_second_doors_from = 0.1f;
-    numbers.nose_second_doors_span = 0.2f;
+    turboprop::nacelle_nose_gear(numbers, 100.0f, 120.0f);
     return numbers;
 }();
 
 const TypeNumbers acplug13_numbers = [] {
     TypeNumbers numbers = reference_numbers;
-    turboprop::fly_turboprop_pitches(numbers);
+    turboprop::turboprop_numbers(numbers);
     numbers.spoiler_angle = -60.0f;
-    numbers.flap_moves = list_of(turboprop::flap_moves);
-    numbers.door_angle = turboprop::DOOR_ANGLE;
-    numbers.tyres = 6;
-    numbers.nose_tyres = 2;
     numbers.nose_tyre_circumference = 1.5770795f;
     numbers.main_tyre_circumference = 2.674815f;
-    numbers.beacon_lamps = 1;
     numbers.upper_beacon = {2.0f, 90};   // red 90
-    numbers.strobe = {12.0f, 0xFFFFFF};  // white
     return numbers;
 }();
 

@@ -1,7 +1,8 @@
 // What the twin-turboprops acplug10 and acplug13 build alike: their flaps (the framework's flap
 // form on two panels a side and four arms, each moving back 0.2 and down 35 degrees), the
-// layers of their nacelle gear, a beacon of one lamp, the four-beam landing light, slot 37's door "Z_door02", their scale
-// presets, their reset and the body pitches of their flight phases.
+// layers of their nacelle gear, a beacon of one lamp, the four-beam landing light, slot 37's
+// door "Z_door02", their scale presets, their reset, the numbers they share and their nose
+// gear's schedule.
 //
 // Their flight-phase sequences are the framework's: the slat posts of slots 9, 10 and 14 reach
 // no slot on these types, which build none.
@@ -12,6 +13,7 @@
 #include "four_beam_landing_light.h"
 #include "linear_door.h"
 #include "sequences.h"
+#include "shared_numbers.h"
 #include "slot_builder.h"
 #include "type_numbers.h"
 
@@ -43,7 +45,6 @@ inline constexpr SlotEdit landing_light_edit = {SLOT_LANDING_LIGHTS, nullptr, 0,
 // Slot 37: the one-layer door "Z_door02", swinging to TypeNumbers::door_angle.
 inline constexpr const wchar_t* door_layers[] = {L"Z_door02", nullptr};
 inline constexpr SlotEdit door_edit = {SLOT_DOOR, door_layers, 0, nullptr, linear_door::door_update};
-constexpr float DOOR_ANGLE = 90.0f;
 
 // Glow scales set before the base scales are read: the first landing beam and the front beam.
 inline constexpr ScalePreset landing_beam_preset = {SLOT_LANDING_LIGHTS, 0, 1.2f};
@@ -62,10 +63,29 @@ inline constexpr PostRow reset_posts[] = {
 inline constexpr SlotWordClear reset_clears[] = {{SLOT_GEAR, 5}};  // once the gear is posted down
 inline constexpr ResetPlan reset_plan = {list_of(reset_posts), 5, list_of(reset_clears)};
 
-// Rotation to 4 degrees, climb at 4, a level final approach with the steep flare.
-constexpr void fly_turboprop_pitches(TypeNumbers& numbers) {
+// The numbers they share: rotation to 4 degrees, climb at 4, a level final approach with the
+// steep flare; the flaps above; door 37 opening to 90; two nose tyres and four main tyres; the
+// one-lamp beacon; strobes of range 12 in white.
+constexpr void turboprop_numbers(TypeNumbers& numbers) {
     numbers.rotate_pitch = 4.0f;
     numbers.climb_pitch = 4.0f;
     fly_steep_flare(numbers, 0.0f);
+    numbers.flap_moves = list_of(flap_moves);
+    numbers.door_angle = 90.0f;
+    numbers.tyres = 6;
+    numbers.nose_tyres = 2;
+    numbers.beacon_lamps = 1;
+    numbers.strobe = {12.0f, 0xFFFFFF};
+}
+
+// Their nose gear on the shared four-door schedule: the strut folded at `strut_up`, the outer
+// doors opening to 80 over 0.1 to 0.3 and closing again, the inner doors opening to
+// `inner_open` alongside them and staying open.
+constexpr void nacelle_nose_gear(SharedNumbers& numbers, float strut_up, float inner_open) {
+    numbers.nose_strut_up = strut_up;
+    numbers.nose_door_open = 80.0f;
+    numbers.nose_second_door_open = inner_open;
+    numbers.nose_second_doors_from = 0.1f;
+    numbers.nose_second_doors_span = 0.2f;
 }
 }  // namespace turboprop
