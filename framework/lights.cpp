@@ -15,6 +15,9 @@ float flash(float p, float from) {
     if (p < from || p >= from + 0.1f) return 0.0f;
     return sinf((p - from) / 0.1f * PI);
 }
+
+// The lower lamp flashes and lights the dynamic light only on types that have one.
+bool has_lower_lamp() { return type_numbers().beacon_lamps >= 2; }
 }  // namespace
 
 int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -24,14 +27,14 @@ int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t i
     else
         slot->running = 0;
     show_layer(context, slot->layers[0], on);
-    show_layer(context, slot->layers[1], on);
+    if (has_lower_lamp()) show_layer(context, slot->layers[1], on);
     return -1;
 }
 
 void beacon_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     set_glow_scale(context, slot->layers[0], flash(p, 0.0f) * slot->word5.f);
-    set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
+    if (has_lower_lamp()) set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
 }
 
 int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -155,7 +158,7 @@ void light_update(KvrnContext context, KvrnLayer object) {
     if (p > 0.0f && p < 0.1f) {
         flash_at = &numbers.upper_beacon;
         lamp = beacon->layers[0];
-    } else if (p >= 0.1f && p < 0.2f) {
+    } else if (p >= 0.1f && p < 0.2f && has_lower_lamp()) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }

@@ -58,10 +58,14 @@ bool surface_retracted(const ActionSlot* slot) {
 }
 
 void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
+    const TypeNumbers& numbers = type_numbers();
     float p = slot->progress;
-    float angle = p != 0.0f ? type_numbers().spoiler_angle * p : 0.0f;
-    show_layer(context, slot->layers[0], p != 0.0f);
-    for (int panel = 1; panel <= 4; ++panel) rotate_layer(context, slot->layers[panel], angle, 0.0f, 0.0f);
+    float angle = p != 0.0f ? numbers.spoiler_angle * p : 0.0f;
+    uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
+    uint32_t covers = numbers.spoiler_covers < layers ? numbers.spoiler_covers : layers;
+    for (uint32_t i = 0; i < covers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
+    for (uint32_t panel = covers; panel < layers; ++panel)
+        rotate_layer(context, slot->layers[panel], angle, 0.0f, 0.0f);
 }
 
 void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
@@ -69,21 +73,24 @@ void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     show_layer(context, slot->layers[0], p != 0.0f);
     show_layer(context, slot->layers[1], p == 0.0f);
     float slide = type_numbers().reverser_slide * p;
-    translate_layer(context, slot->layers[2], 0.0f, 0.0f, slide);
-    translate_layer(context, slot->layers[3], 0.0f, 0.0f, slide);
+    for (uint32_t sleeve = 2; sleeve <= slot->timed; ++sleeve)
+        translate_layer(context, slot->layers[sleeve], 0.0f, 0.0f, slide);
 }
 
 void flap_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float f = surface_setting(slot);
+    float late = f < 0.5f ? 0.0f : 2.0f * (f - 0.5f);
     for (size_t i = 0; i < numbers.flap_moves.count; ++i) {
         const FlapMove& move = numbers.flap_moves.items[i];
         if (move.layer > slot->timed) continue;  // the builder made room for timed + 1 layers
         KvrnLayer layer = slot->layers[move.layer];
+        float g = move.late ? late : f;
         if (move.translates)
-            move_layer(context, layer, {move.tx * f, move.ty * f, move.tz * f, 0.0f}, {move.rx * f, 0.0f, 0.0f, 0.0f});
+            move_layer(context, layer, {move.tx * g, move.ty * g, move.tz * g, 0.0f},
+                       {move.rx * g, 0.0f, move.rz * g, 0.0f});
         else
-            rotate_layer(context, layer, move.rx * f, 0.0f, 0.0f);
+            rotate_layer(context, layer, move.rx * g, 0.0f, move.rz * g);
     }
     show_flap_wing(context, slot);
 }

@@ -19,9 +19,9 @@ StartRoutine anim_toggle_start;
 StartRoutine flap_start;
 StartRoutine slat_start;
 
-// Layers: "spoiler", then the four panels.
+// Layers: the type's covers ("spoiler" and the like), shown while out, then the panels.
 UpdateRoutine spoiler_update;
-// Layers: "engine_on", "engine_off", then the two reverser sleeves.
+// Layers: "engine_on", "engine_off", then the reverser sleeves.
 UpdateRoutine reverser_update;
 // Layers: "mainwing01", "mainwing02", then the flap layers that the type's FlapMove rows name.
 UpdateRoutine flap_update;

@@ -8,12 +8,15 @@
 #include "slot_builder.h"
 
 // One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
-// rotation (rx × f, 0, 0), f being the flap setting as a fraction 0..1.
+// rotation (rx × f, 0, rz × f), f being the flap setting as a fraction 0..1. A late segment
+// moves by r instead of f: 0 for the first half of the travel, then 0 to 1 over the second.
 struct FlapMove {
     uint32_t layer;      // index into the flap slot's layers
     uint32_t translates; // 0: translation unchanged
     float tx, ty, tz;
     float rx;
+    float rz = 0.0f;     // roll of the segment
+    uint32_t late = 0;   // non-zero: the segment moves only in the second half of the travel
 };
 
 // Range and colour (0x00BBGGRR) of the dynamic light at one flashing lamp.
@@ -34,7 +37,8 @@ struct TypeNumbers {
 
     // Surfaces.
     float spoiler_angle;       // slot 21 fully up, degrees about x
-    float reverser_slide;      // slot 22 fully deployed, model units along z
+    uint32_t spoiler_covers;   // slot 21's first layers, shown while the spoilers are out; panels follow
+    float reverser_slide;      // slot 22 fully deployed, model units along z (every sleeve)
     int32_t flap_time;         // ms for a flap change of 100
     int32_t slat_time;         // ms for a slat change of 100
     List<FlapMove> flap_moves; // the flap slot's layers, moved by the linear flap form
@@ -54,9 +58,10 @@ struct TypeNumbers {
     // Engines.
     uint32_t engines;          // EngineSpool records in slot 28's block; two layers each
 
-    // Engine dynamic light.
+    // Beacon and engine dynamic light.
+    uint32_t beacon_lamps;     // slot 30's lamps: 2 ("atlightu", "atlightd") or 1 ("atlightu")
     LightFlash upper_beacon;   // first tenth of the beacon second
-    LightFlash lower_beacon;   // second tenth
+    LightFlash lower_beacon;   // second tenth, at the lower lamp
     LightFlash strobe;         // wing tips, 0.5 to 0.7 of the beacon second
 };
 

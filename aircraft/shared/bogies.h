@@ -8,6 +8,10 @@
 #include "slot_builder.h"
 
 namespace bogies {
+// Tilt of a bogie that hangs at `hang` degrees in the air: below a height of 0.5 it turns to
+// 2 x hang x height - pitch, meeting the runway under the pitched body.
+float ground_tilt(float hang, float pitch, float height);
+
 // Slot 20, fval1 = pitch, fval2 = height. Layers: the object's root, then the two bogies.
 StartRoutine body_pitch_set;
 // Slot 27: stores the bogie tilt in word5, then extends (ival1 non-zero) or retracts. Returns 0.

@@ -25,8 +25,11 @@ void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
         first = open;
     } else if (p >= 0.1f) {
         first = open * (p - 0.1f) / 0.2f;
+    } else {
+        strut += numbers.nose_strut_hidden_fold;
     }
-    float second = open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
+    float second_open = numbers.nose_second_door_open != 0.0f ? numbers.nose_second_door_open : open;
+    float second = second_open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
     pose_four_door_nose(context, slot, strut, first, second);
 }
 

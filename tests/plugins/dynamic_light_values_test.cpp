@@ -28,6 +28,11 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug04.dll", 50, true, 3.0f, 20, &upper},   {L"acplug04.dll", 150, true, 3.0f, 130, &lower},
         {L"acplug04.dll", 300, false, 0, 0, nullptr},    {L"acplug04.dll", 550, true, 22.0f, WHITE, &left},
         {L"acplug04.dll", 650, true, 22.0f, WHITE, &right},
+        {L"acplug06.dll", 50, true, 1.0f, 20, &upper},   {L"acplug06.dll", 150, true, 4.5f, 150, &lower},
+        {L"acplug06.dll", 300, false, 0, 0, nullptr},    {L"acplug06.dll", 550, true, 14.0f, WHITE, &left},
+        {L"acplug06.dll", 650, true, 14.0f, WHITE, &right},
+        {L"acplug07.dll", 50, true, 1.0f, 20, &upper},   {L"acplug07.dll", 150, true, 4.5f, 150, &lower},
+        {L"acplug07.dll", 550, true, 14.0f, WHITE, &left},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

@@ -62,7 +62,7 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
         const wchar_t* dll;
         float wheelbase;
     } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
-                 {L"acplug04.dll", 23.0f}};
+                 {L"acplug04.dll", 23.0f}, {L"acplug06.dll", 26.7f}, {L"acplug07.dll", 26.7f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
@@ -197,6 +197,8 @@ const LandingCase landing_cases[] = {
     {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
     {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6},
     {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6},
+    {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6},
+    {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),

@@ -37,7 +37,7 @@ protected:
 };
 
 // Two-bogie body pitch (slot 20, fval1 pitch, fval2 height), bogie-tilt gear start (slot 27),
-// linear one-layer door (slot 37): rotations.
+// linear and eased one-layer doors (slot 37): rotations.
 TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
     struct Case {
         const wchar_t* dll;
@@ -68,6 +68,19 @@ TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
         {L"acplug04.dll", AS_CREATED, -1, 0, 0, 0, 0, L"X_02t1Rshaft", {0, 0, 0}},
         {L"acplug04.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {-10, 0, 0}},
         {L"acplug04.dll", SLOT_GEAR, 0, 1, 0, 0, 6000, L"X_02t1Rshaft", {-5, 0, 0}},
+        // acplug06 and acplug07: the body bogies hang at 45 and tilt 45 once down.
+        {L"acplug06.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Lshaft", {15, 0, 0}},
+        {L"acplug07.dll", SLOT_BODY_PITCH, -1, 0, 6, 0, 0, L"X_02t1Rshaft", {-6, 0, 0}},
+        {L"acplug06.dll", SLOT_BODY_PITCH, -1, 0, 2, 0.5f, 0, L"X_02t1Rshaft", {45, 0, 0}},
+        {L"acplug07.dll", AS_CREATED, -1, 0, 0, 0, 0, L"X_02t1Lshaft", {0, 0, 0}},
+        {L"acplug06.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {45, 0, 0}},
+        {L"acplug07.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Rshaft", {45, 0, 0}},
+        // acplug07: the eased door swings to -120.
+        {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, 1500, L"Z_1door", {0, 0, -17.5736f}},
+        {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, 3000, L"Z_1door", {0, 0, -60}},
+        {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, -1, L"Z_1door", {0, 0, -120}},
+        {L"acplug07.dll", SLOT_DOOR, 1, 0, 0, 0, 4500, L"Z_1door", {0, 0, -17.5736f}},
+        {L"acplug07.dll", SLOT_DOOR, 1, 0, 0, 0, -1, L"Z_1door", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
@@ -117,6 +130,35 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         send(KVRN_CMD_DESTROY);
     }
 }
+// Four landing-light beams (slot 33) on the one base scale of "ldlightl1".
+TEST_F(SharedForms, FourBeamLandingLightGlows) {
+    const wchar_t* const beams[] = {L"ldlightl1", L"ldlightl2", L"ldlightr1", L"ldlightr2"};
+    struct Case {
+        const wchar_t* dll;
+        int32_t from, ival1, ms;
+        bool shown;
+        float scale;
+    } cases[] = {
+        {L"acplug06.dll", -1, 80, 500, true, 0.5f * LANDING_BASE * 0.8f},
+        {L"acplug07.dll", -1, 100, -1, true, LANDING_BASE},
+        {L"acplug06.dll", 100, 0, 250, true, 0.75f * LANDING_BASE},  // fading out at the last level
+        {L"acplug07.dll", 100, 0, -1, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(case_name(c.dll, SLOT_LANDING_LIGHTS, nullptr) + " at " + std::to_string(c.ms) + " ms");
+        fly(c.dll);
+        run(SLOT_LANDING_LIGHTS, c.from, c.ival1, 0, 0, 0, c.ms);
+        for (const wchar_t* beam : beams) {
+            KvrnLayerState s = state(beam);
+            EXPECT_EQ(s.visible != 0, c.shown) << narrow(beam);
+            if (c.shown) {
+                EXPECT_NEAR(s.sprite_scale, c.scale, 1e-4f) << narrow(beam);
+            }
+        }
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
 // Four-door nose gear (slot 27): strut and door pairs as the gear extends from up or retracts
 // from down.
 TEST_F(SharedForms, FourDoorNoseGear) {
@@ -124,7 +166,7 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         const wchar_t* strut;
         const wchar_t* doors[4];
     };
-    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}};
+    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}};  // and 06, 07
     const NoseLayers acplug04_nose = {L"nosegear", {L"Z_1nose", L"Z_2nose", L"Z_3nose", L"Z_4nose"}};
     struct Case {
         const wchar_t* dll;
@@ -148,6 +190,15 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         {L"acplug04.dll", &acplug04_nose, 0, 0.8f, 0, 40, 80},
         {L"acplug04.dll", &acplug04_nose, 0, 1.0f, 0, 0, 80},
         {L"acplug04.dll", &acplug04_nose, 1, 0.25f, 130, 60, 0},
+        // acplug06 and acplug07: as acplug02, the hidden strut folded to 112.
+        {L"acplug06.dll", &acplug02_nose, 0, 0.0f, 112, 0, 0},
+        {L"acplug07.dll", &acplug02_nose, 0, 0.05f, 112, 0, 0},
+        {L"acplug06.dll", &acplug02_nose, 0, 0.2f, 110, 40, 40},
+        {L"acplug07.dll", &acplug02_nose, 0, 0.4f, 82.5f, 80, 80},
+        {L"acplug06.dll", &acplug02_nose, 0, 0.6f, 27.5f, 80, 80},
+        {L"acplug07.dll", &acplug02_nose, 0, 0.8f, 0, 40, 80},
+        {L"acplug06.dll", &acplug02_nose, 0, 0.95f, 0, 0, 80},
+        {L"acplug07.dll", &acplug02_nose, 1, 0.0f, 112, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p "
