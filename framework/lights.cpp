@@ -90,12 +90,16 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         for (uint32_t i = 1; i <= slot->timed; ++i) set_glow_scale(context, slot->layers[i], beam);
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
-    if (slot->word4.u != slot->word2.u) {
-        float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
-        uint32_t transparency = static_cast<uint32_t>(faded);
-        set_transparency(context, slot->layers[0], transparency);
-        if (p == 1.0f) slot->word2.u = slot->word4.u;
-    }
+    fade_front_lamp(context, slot);
+}
+
+void fade_front_lamp(KvrnContext context, ActionSlot* slot) {
+    if (slot->word4.u == slot->word2.u) return;
+    float p = slot->progress;
+    float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
+    uint32_t transparency = static_cast<uint32_t>(faded);
+    set_transparency(context, slot->layers[0], transparency);
+    if (p == 1.0f) slot->word2.u = slot->word4.u;
 }
 
 int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
