@@ -7,7 +7,10 @@ namespace acplug12 {
 void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) { fade_front_lamp(context, slot); }
 
 void landing_light_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    KvrnLayer lamp = KVRNL_SearchLayer(context, slot->layers[0], L"ldlightl1");
-    slot->word5.f = layer_base_scale(context, lamp);
+    // Without its glow layer the lamp is not looked for: a search under layer 0 would search the
+    // whole scene and could read another aircraft's lamp.
+    KvrnLayer glow = slot->layers[0];
+    KvrnLayer lamp = glow ? KVRNL_SearchLayer(context, glow, L"ldlightl1") : 0;
+    slot->word5.f = lamp ? layer_base_scale(context, lamp) : 0.0f;
 }
 }  // namespace acplug12

@@ -221,6 +221,21 @@ TEST_F(Acplug12, LandingLightsGlowFromTheLampInsideTheirGlowLayer) {
     EXPECT_FALSE(any_looked_up({L"ldlightr1", L"ldlightl2"}));
 }
 
+// A model without the glow layer "ldlightl": the landing lights do not go looking for a lamp
+// elsewhere in the scene, where another aircraft's "ldlightl1" may be.
+using Acplug12Model = PluginFixture;
+
+TEST_F(Acplug12Model, WithoutTheLandingGlowLayerReadsNoOtherLamp) {
+    KvrnActionInterface other_entry = kvrn_host_load_plugin(L"acplug12.dll");
+    ASSERT_NE(other_entry, nullptr);
+    load(L"acplug12.dll", false);  // a model with none of the layers looked for
+    KvrnLayer other = kvrn_host_create_object(L"other aircraft", other_entry);
+    KvrnLayer glow = kvrn_host_add_layer(other, L"ldlightl");
+    kvrn_host_set_base_scale(kvrn_host_add_layer(glow, L"ldlightl1"), LAMP_BASE);
+    ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    EXPECT_EQ(slot(SLOT_LANDING_LIGHTS)->word5.f, 0.0f);
+}
+
 // The flight-phase starts of this type: which lights and surfaces each leaves on.
 TEST_F(Acplug12, FlightPhaseStartsSwitchTheirLights) {
     start(SEQ_NAV_LIGHTS_ON, 1);
