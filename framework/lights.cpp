@@ -15,6 +15,9 @@ float flash(float p, float from) {
     if (p < from || p >= from + 0.1f) return 0.0f;
     return sinf((p - from) / 0.1f * PI);
 }
+
+// The lower lamp flashes and lights the dynamic light only on types that have one.
+bool has_lower_lamp() { return type_numbers().beacon_lamps >= 2; }
 }  // namespace
 
 int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -24,14 +27,14 @@ int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t i
     else
         slot->running = 0;
     show_layer(context, slot->layers[0], on);
-    show_layer(context, slot->layers[1], on);
+    if (has_lower_lamp()) show_layer(context, slot->layers[1], on);
     return -1;
 }
 
 void beacon_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     set_glow_scale(context, slot->layers[0], flash(p, 0.0f) * slot->word5.f);
-    set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
+    if (has_lower_lamp()) set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
 }
 
 int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -87,12 +90,16 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         for (uint32_t i = 1; i <= slot->timed; ++i) set_glow_scale(context, slot->layers[i], beam);
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
-    if (slot->word4.u != slot->word2.u) {
-        float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
-        uint32_t transparency = static_cast<uint32_t>(faded);
-        set_transparency(context, slot->layers[0], transparency);
-        if (p == 1.0f) slot->word2.u = slot->word4.u;
-    }
+    fade_front_lamp(context, slot);
+}
+
+void fade_front_lamp(KvrnContext context, ActionSlot* slot) {
+    if (slot->word4.u == slot->word2.u) return;
+    float p = slot->progress;
+    float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
+    uint32_t transparency = static_cast<uint32_t>(faded);
+    set_transparency(context, slot->layers[0], transparency);
+    if (p == 1.0f) slot->word2.u = slot->word4.u;
 }
 
 int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -156,7 +163,7 @@ void light_update(KvrnContext context, KvrnLayer object) {
     if (p > 0.0f && p < 0.1f) {
         flash_at = &numbers.upper_beacon;
         lamp = beacon->layers[0];
-    } else if (p >= 0.1f && p < 0.2f) {
+    } else if (p >= 0.1f && p < 0.2f && has_lower_lamp()) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }

@@ -18,7 +18,8 @@ static_assert(offsetof(LightRecord, colour) == 44, "colours at 44");
 static_assert(sizeof(LightRecord) == 56, "the light record is 56 bytes");
 
 // Slot 30: ival1 non-zero shows "atlightu" and "atlightd" and starts the 1000 ms flash loop.
-// word5, word6 = base scales of the two lamps (stored by the builder). Returns -1.
+// word5, word6 = base scales of the two lamps (stored by the builder). A type whose beacon has
+// only "atlightu" (TypeNumbers::beacon_lamps 1) flashes that lamp alone. Returns -1.
 StartRoutine beacon_start;
 UpdateRoutine beacon_update;
 
@@ -39,6 +40,8 @@ UpdateRoutine landing_light_update;
 // beam or two that scale alike. Returns the duration.
 StartRoutine front_light_start;
 UpdateRoutine front_light_update;
+// The "frlight" half of front_light_update: fades layer 1 towards word4 until word2 = word4.
+void fade_front_lamp(KvrnContext context, ActionSlot* slot);
 
 // Slot 35: "lglight" shown while ival1 is non-zero.
 StartRoutine logo_light_set;

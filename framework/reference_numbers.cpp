@@ -49,6 +49,7 @@ constexpr TypeNumbers reference_type_numbers() {
     n.nose_tyre_circumference = 2.607522f;
     n.main_tyre_circumference = 3.8327432f;
     n.engines = 2;
+    n.beacon_lamps = 2;
     n.upper_beacon = {1.8f, 100};     // red 100
     n.lower_beacon = {2.8f, 50};      // red 50
     n.strobe = {15.0f, 0xFFFFFF};     // white

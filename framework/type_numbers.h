@@ -60,9 +60,10 @@ struct TypeNumbers {
     // Engines.
     uint32_t engines;          // EngineSpool records in slot 28's block; two layers each
 
-    // Engine dynamic light.
+    // Beacon and engine dynamic light.
+    uint32_t beacon_lamps;     // slot 30's lamps: 2 ("atlightu", "atlightd") or 1 ("atlightu")
     LightFlash upper_beacon;   // first tenth of the beacon second
-    LightFlash lower_beacon;   // second tenth
+    LightFlash lower_beacon;   // second tenth, at the lower lamp
     LightFlash strobe;         // wing tips, 0.5 to 0.7 of the beacon second
 };
 

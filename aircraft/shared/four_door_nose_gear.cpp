@@ -28,7 +28,8 @@ NoseGearPose four_door_nose_schedule(float p) {
     } else {
         pose.strut += numbers.nose_strut_hidden_fold;
     }
-    pose.second_pair = open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
+    float second_open = numbers.nose_second_door_open != 0.0f ? numbers.nose_second_door_open : open;
+    pose.second_pair = second_open * opened(p, numbers.nose_second_doors_from, numbers.nose_second_doors_span);
     return pose;
 }
 

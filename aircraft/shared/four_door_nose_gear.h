@@ -1,9 +1,9 @@
 // A nose gear with two pairs of doors: "nosegear" (layer 1), then the doors of the first pair
 // and of the second, each pair turning about z in opposite senses. On the shared schedule the
 // first pair opens over progress 0.1 to 0.3 and closes over 0.7 to 0.9, the second opens over
-// the type's own span and stays open, and the strut swings down from its stowed angle (or from
-// the type's swing angle) over 0.3 to 0.7; hidden below 0.1, the strut may fold a little
-// further. Its numbers are the SharedNumbers nose_* fields.
+// the type's own span (to its own angle where the type gives one) and stays open, and the strut
+// swings down from its stowed angle (or from the type's swing angle) over 0.3 to 0.7; hidden
+// below 0.1, the strut may fold a little further. Its numbers are the SharedNumbers nose_* fields.
 #pragma once
 
 #include "action_slot.h"

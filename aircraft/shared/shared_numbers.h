@@ -2,6 +2,23 @@
 // points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run stay 0.
 #pragma once
 
+#include <stdint.h>
+
+// One propeller blade of the propeller form (slot 28): rotation (pitch_x × P, pitch_y × P, roll),
+// P being the blade pitch of the moment.
+struct BladePose {
+    float pitch_x, pitch_y;
+    float roll;
+};
+
+// The propeller form's numbers: blade layers per engine, one pose each, and the sense in which
+// hubs and discs turn.
+struct PropellerNumbers {
+    uint32_t blades;
+    const BladePose* poses;  // `blades` of them
+    float turn;              // 1: hubs and discs turn positively about z; -1: the other way
+};
+
 struct SharedNumbers {
     // Two-bogie body pitch (slot 20): the bogies hang at `bogie_hang` degrees from a height of
     // 0.5 upward, and below it turn to 2 x bogie_hang x height - pitch to follow the runway.
@@ -18,6 +35,13 @@ struct SharedNumbers {
     float nose_second_doors_span;
     // Degrees the strut folds beyond nose_strut_up while it is hidden, below progress 0.1.
     float nose_strut_hidden_fold;
+    // Second nose door pair open, degrees; 0: as nose_door_open.
+    float nose_second_door_open;
+
+    // Propeller form of the engine update (slot 28).
+    PropellerNumbers propeller;
+    // Hinged door (slot 29): degrees about z when fully open, reached on a cosine ease.
+    float hinged_door_angle;
 };
 
 // The running type's shared numbers; all 0 when it has none.

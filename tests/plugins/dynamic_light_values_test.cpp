@@ -40,6 +40,9 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug09.dll", 50, true, 0.3f, 10, &upper},   {L"acplug09.dll", 150, true, 1.5f, 10, &lower},
         {L"acplug09.dll", 300, false, 0, 0, nullptr},    {L"acplug09.dll", 550, true, 12.0f, WHITE, &left},
         {L"acplug09.dll", 650, true, 12.0f, WHITE, &right},
+        {L"acplug12.dll", 50, true, 1.0f, 255, &upper},  {L"acplug12.dll", 150, true, 1.0f, 255, &lower},
+        {L"acplug12.dll", 300, false, 0, 0, nullptr},    {L"acplug12.dll", 550, true, 5.0f, WHITE, &left},
+        {L"acplug12.dll", 650, true, 5.0f, WHITE, &right},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

@@ -1,0 +1,78 @@
+// acplug13, a twin-turboprop airliner: built like the propeller reference acplug10, with
+// six-blade propellers, two spoiler panels that alone rise on the roll-out, strobes, its own
+// nacelle gear, a hinged door on slot 29 that opens further, no reversers or slats, and its own
+// numbers.
+#include "acplug13_gear.h"
+#include "ground_path.h"
+#include "hinged_door.h"
+#include "propellers.h"
+#include "reference_type.h"
+#include "shared_numbers.h"
+#include "turboprop.h"
+#include "two_point_geometry.h"
+#include "type_numbers.h"
+
+namespace {
+const wchar_t* const spoiler_layers[] = {L"spoiler", L"X_spoiler01", L"X_spoiler02", nullptr};
+
+const SlotRow part_rows[] = {hinged_door::door_row};
+const int32_t part_left_out[] = {SLOT_REVERSERS, SLOT_SLATS};
+const SlotEdit part_edits[] = {
+    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
+    turboprop::flap_edit,
+    {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug13::gear_update},
+    propellers::six_blade_edit,
+    turboprop::beacon_edit,
+    turboprop::landing_light_edit,
+    turboprop::door_edit,
+};
+
+const ScalePreset scale_presets[] = {
+    {SLOT_BEACON, 0, 1.5f},  // "atlightu"
+    turboprop::landing_beam_preset,
+    turboprop::front_beam_preset,
+};
+
+const SharedNumbers acplug13_shared = [] {
+    SharedNumbers numbers{};
+    numbers.propeller = propellers::six_blade_propellers;
+    numbers.hinged_door_angle = -145.0f;
+    turboprop::nacelle_nose_gear(numbers, 100.0f, 120.0f);
+    return numbers;
+}();
+
+const TypeNumbers acplug13_numbers = [] {
+    TypeNumbers numbers = reference_numbers;
+    turboprop::turboprop_numbers(numbers);
+    numbers.spoiler_angle = -60.0f;
+    numbers.nose_tyre_circumference = 1.5770795f;
+    numbers.main_tyre_circumference = 2.674815f;
+    numbers.upper_beacon = {2.0f, 90};   // red 90
+    return numbers;
+}();
+
+const GroundPath acplug13_ground = [] {
+    GroundPath ground = reference_ground_path;
+    ground.taxi.wheelbase = 14.8541f;
+    ground.taxi.steer_limit = 70.0f;
+    ground.taxi.steer_time = 2500.0f;
+    ground.taxi.lookahead_seconds = 1.0f;  // the short look-ahead: one second of travel
+    ground.geometry = two_point_geometry(0.4f, 4.7629f, -1.2357f);
+    return ground;
+}();
+
+const AircraftType acplug13_type = [] {
+    AircraftType type = reference_type;
+    type.part_slots.rows = list_of(part_rows);
+    type.part_slots.left_out = list_of(part_left_out);
+    type.part_slots.edits = list_of(part_edits);
+    type.reset_plan = &turboprop::reset_plan;
+    type.scale_presets = list_of(scale_presets);
+    type.numbers = &acplug13_numbers;
+    type.ground = &acplug13_ground;
+    type.shared = &acplug13_shared;
+    return type;
+}();
+}  // namespace
+
+extern const AircraftType* const aircraft_type = &acplug13_type;
