@@ -62,7 +62,8 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
         const wchar_t* dll;
         float wheelbase;
     } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
-                 {L"acplug04.dll", 23.0f}, {L"acplug06.dll", 26.7f}, {L"acplug07.dll", 26.7f}};
+                 {L"acplug04.dll", 23.0f}, {L"acplug06.dll", 26.7f}, {L"acplug07.dll", 26.7f},
+                 {L"acplug10.dll", 11.5f}, {L"acplug13.dll", 14.8541f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
@@ -101,6 +102,8 @@ TEST_F(GroundPlugin, PushbackFollowsTheTypesRoute) {
         {L"acplug03.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
         {L"acplug02.dll", {{100, 81.7999f}, {0, 81.7999f}, {0, 0}, {-100, 0}, {-200, 0}}},
         {L"acplug04.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug10.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug13.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(narrow_name(c.dll));
@@ -134,9 +137,10 @@ struct LandingCase {
     const wchar_t* main_gear;  // shown once the main gear is down
     const wchar_t* flap;       // at its rotation for flaps 100
     KvrnVector flap_rotation;
-    const wchar_t* slat;       // at its rotation for slats 100
+    const wchar_t* slat;       // at its rotation for slats 100; NULL: the type has no slats
     KvrnVector slat_rotation;
     float final_pitch, flare_pitch;
+    bool no_spoilers;          // the type has no spoilers to deploy on the roll-out
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << narrow_name(c.dll); }
@@ -155,11 +159,14 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     // In landing configuration at once: gear down, flaps and slats out, landing lights on.
     EXPECT_EQ(layer(L"nosegear").rotation.x, 0.0f) << "nose gear down";
     EXPECT_TRUE(layer(c.main_gear).visible) << "main gear down";
-    KvrnVector flap = layer(c.flap).rotation, slat = layer(c.slat).rotation;
+    KvrnVector flap = layer(c.flap).rotation;
     EXPECT_NEAR(flap.x, c.flap_rotation.x, 1e-3) << "flaps 100";
     EXPECT_NEAR(flap.z, c.flap_rotation.z, 1e-3) << "flaps 100";
-    EXPECT_NEAR(slat.x, c.slat_rotation.x, 1e-3) << "slats 100";
-    EXPECT_NEAR(slat.z, c.slat_rotation.z, 1e-3) << "slats 100";
+    if (c.slat) {
+        KvrnVector slat = layer(c.slat).rotation;
+        EXPECT_NEAR(slat.x, c.slat_rotation.x, 1e-3) << "slats 100";
+        EXPECT_NEAR(slat.z, c.slat_rotation.z, 1e-3) << "slats 100";
+    }
     EXPECT_TRUE(layer(L"ldlightl1").visible) << "landing lights on";
     EXPECT_NEAR(root_layer().rotation.x, c.final_pitch, 1e-3) << "final approach pitch";
 
@@ -170,12 +177,12 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     for (; slot(42)->running && ticks < 2000; ++ticks) {
         tick(100);
         highest_pitch = fmaxf(highest_pitch, root_layer().rotation.x);
-        spoilers_seen = spoilers_seen || layer(L"spoiler").visible;
+        if (!c.no_spoilers) spoilers_seen = spoilers_seen || layer(L"spoiler").visible;
     }
     kvrn_host_log_enable(1);
     EXPECT_FALSE(slot(42)->running) << "the run stops at speed 0";
     EXPECT_NEAR(highest_pitch, c.flare_pitch, 1e-3) << "the flare raises the nose most at the touchdown point";
-    EXPECT_TRUE(spoilers_seen) << "roll-out deploys the spoilers";
+    EXPECT_EQ(spoilers_seen, !c.no_spoilers) << "roll-out deploys the spoilers";
     KvrnLayerState end = layer_state_of(path);
     EXPECT_EQ(end.translation.y, 0.0f);
     EXPECT_LT(end.translation.z, -300.0f);
@@ -193,12 +200,14 @@ TEST_P(ScriptedLanding, ToAStandstill) {
 }
 
 const LandingCase landing_cases[] = {
-    {L"acplug03.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
-    {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
-    {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6},
-    {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6},
-    {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6},
-    {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6},
+    {L"acplug03.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4, false},
+    {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4, false},
+    {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6, false},
+    {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6, false},
+    {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6, false},
+    {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6, false},
+    {L"acplug10.dll", L"body03", L"X_flaparm_02", {35, 0, 0, 0}, nullptr, {}, 0, 6, true},
+    {L"acplug13.dll", L"body03", L"X_flap0401", {35, 0, 0, 0}, nullptr, {}, 0, 6, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),
