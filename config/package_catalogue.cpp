@@ -168,5 +168,5 @@ void sort_packages(PackageRecord *list, int32_t first, int32_t last, int32_t key
 
 void scan_packages(PackageRecord **list, uint32_t *count, const wchar_t *folder) {
   PackageScan scan = {list, count};
-  walk_folder(folder, take_package, &scan, 0);
+  walk_folder(folder, take_package, &scan);
 }

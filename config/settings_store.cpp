@@ -12,6 +12,7 @@
 GameSettings game_settings;
 int32_t mipmap_value;
 wchar_t user_data_folder[TEXT_CAPACITY];
+int32_t user_data_folder_unfit;
 
 namespace {
 
@@ -41,30 +42,71 @@ void write_word(uint8_t *bytes, uint32_t value) {
   bytes[3] = (uint8_t)(value >> 24);
 }
 
-// The settings file path in the per-user folder when there is one, else in the program folder.
-int settings_file_path(const wchar_t *name, wchar_t out[TEXT_CAPACITY]) {
-  return join_path(out, TEXT_CAPACITY, user_data_folder[0] ? user_data_folder : program_folder,
-                   name);
+// The per-user folder as "%s\Quellbright\%s\" of the local application-data folder and
+// string 7000, however long: 1 when it exists as a directory.
+const int LONG_FOLDER_CAPACITY = MAX_PATH + TEXT_CAPACITY + 16;
+int find_user_folder(wchar_t folder[LONG_FOLDER_CAPACITY]) {
+  wchar_t local[MAX_PATH];
+  wchar_t data_name[TEXT_CAPACITY];
+  folder[0] = 0;
+  if (folder_path_routine(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local) != S_OK)
+    return 0;
+  local[MAX_PATH - 1] = 0;
+  load_text(7000, data_name, TEXT_CAPACITY);
+  if (!data_name[0]) return 0;
+  format_text(folder, LONG_FOLDER_CAPACITY, L"%s\\Quellbright\\%s\\", local, data_name);
+  DWORD attributes = GetFileAttributesW(folder);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// folder + name; when it does not fit, 0 and, if asked to report, the file-error box.
+int file_path(const wchar_t *folder, const wchar_t *name, wchar_t out[TEXT_CAPACITY], bool report) {
+  if (join_path(out, TEXT_CAPACITY, folder, name)) return 1;
+  if (report) report_unfit_path(folder, name);
+  return 0;
+}
+
+// A settings file in the per-user folder when there is one, else in the program folder. A
+// per-user folder too long for its file names gives no path: never one in another folder.
+int settings_file_path(const wchar_t *name, wchar_t out[TEXT_CAPACITY], bool report) {
+  if (user_data_folder_unfit) {
+    wchar_t folder[LONG_FOLDER_CAPACITY];
+    find_user_folder(folder);
+    return file_path(folder, name, out, report);
+  }
+  return file_path(user_data_folder[0] ? user_data_folder : program_folder, name, out, report);
+}
+
+void note_user_data_folder() {
+  int too_long = 0;
+  get_user_data_folder(user_data_folder, &too_long);
+  user_data_folder_unfit = too_long;
+}
+
+int write_mipmap(const wchar_t *path, void *value) {
+  return TARVELO_WriteInt(L"VIDEO", L"mipmap", *(int32_t *)value, path, 0x10000000) != 0;
+}
+
+// The program folder's copy of a settings file written in the per-user folder.
+void mirror_settings_file(const wchar_t *path, const wchar_t *name) {
+  wchar_t mirror[TEXT_CAPACITY];
+  if (file_path(program_folder, name, mirror, true)) replace_file_with_copy(path, mirror);
 }
 
 }  // namespace
 
-int get_user_data_folder(wchar_t out[TEXT_CAPACITY]) {
-  wchar_t local[MAX_PATH];
-  wchar_t data_name[TEXT_CAPACITY];
-  wchar_t folder[TEXT_CAPACITY];
+FolderPathRoutine folder_path_routine = SHGetFolderPathW;
+
+int get_user_data_folder(wchar_t out[TEXT_CAPACITY], int *too_long) {
+  wchar_t folder[LONG_FOLDER_CAPACITY];
   out[0] = 0;
-  if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local) != S_OK)
+  if (too_long) *too_long = 0;
+  if (!find_user_folder(folder)) return 0;
+  // The folder must leave room for the longest settings file name.
+  if (wcslen(folder) + wcslen(L"system.dat") + 1 > TEXT_CAPACITY) {
+    if (too_long) *too_long = 1;
     return 0;
-  load_text(7000, data_name, TEXT_CAPACITY);
-  if (!data_name[0]) return 0;
-  if (!join_path(folder, TEXT_CAPACITY, local, L"\\Quellbright\\")) return 0;
-  // The whole folder must fit, with room left for the longest settings file name.
-  if (wcslen(folder) + wcslen(data_name) + 1 + wcslen(L"system.dat") + 1 > TEXT_CAPACITY) return 0;
-  append_text(folder, TEXT_CAPACITY, data_name);
-  append_text(folder, TEXT_CAPACITY, L"\\");
-  DWORD attributes = GetFileAttributesW(folder);
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+  }
   copy_text(out, TEXT_CAPACITY, folder);
   return 1;
 }
@@ -90,10 +132,10 @@ void parse_settings_chunks(const uint8_t *data, uint32_t count) {
 void load_settings() {
   memset(&game_settings, 0, sizeof game_settings);
   user_data_folder[0] = 0;
-  get_user_data_folder(user_data_folder);
+  note_user_data_folder();
 
   wchar_t path[TEXT_CAPACITY];
-  if (!settings_file_path(L"system.dat", path)) return;
+  if (!settings_file_path(L"system.dat", path, false)) return;
   uint32_t size = 0;
   if (!get_file_size(path, &size) || size == 0) return;
   uint8_t *bytes = (uint8_t *)malloc(size);
@@ -120,28 +162,25 @@ void build_settings_image(const GameSettings *settings, uint8_t image[SETTINGS_F
 void read_mipmap_setting() {
   wchar_t path[TEXT_CAPACITY];
   mipmap_value = 0;
-  if (settings_file_path(L"kvrn.ini", path))
+  if (settings_file_path(L"kvrn.ini", path, false))
     mipmap_value = TARVELO_GetInt(L"VIDEO", L"mipmap", 0, path);
 }
 
 void save_settings() {
-  if (!user_data_folder[0]) get_user_data_folder(user_data_folder);
+  if (!user_data_folder[0] && !user_data_folder_unfit) note_user_data_folder();
   bool per_user = user_data_folder[0] != 0;
 
+  // Each file is mirrored only once it is whole; a failed write is reported and keeps the old file.
   wchar_t path[TEXT_CAPACITY];
-  wchar_t mirror[TEXT_CAPACITY];
-  uint8_t *image = (uint8_t *)malloc(SETTINGS_FILE_SIZE);
-  if (image && settings_file_path(L"system.dat", path)) {
-    build_settings_image(&game_settings, image);
-    write_record_file(path, image);
-    if (per_user && join_path(mirror, TEXT_CAPACITY, program_folder, L"system.dat"))
-      CopyFileW(path, mirror, FALSE);
-  }
-  free(image);
+  uint8_t image[SETTINGS_FILE_SIZE];
+  build_settings_image(&game_settings, image);
+  if (settings_file_path(L"system.dat", path, true) && write_record_file(path, image) && per_user)
+    mirror_settings_file(path, L"system.dat");
 
-  if (!settings_file_path(L"kvrn.ini", path)) return;
-  if (!TARVELO_WriteInt(L"VIDEO", L"mipmap", mipmap_value, path, 0x10000000))
+  if (!settings_file_path(L"kvrn.ini", path, true)) return;
+  if (!update_file_by_copy(path, write_mipmap, &mipmap_value)) {
     show_file_error(GetLastError(), path, main_window);
-  if (per_user && join_path(mirror, TEXT_CAPACITY, program_folder, L"kvrn.ini"))
-    CopyFileW(path, mirror, FALSE);
+    return;
+  }
+  if (per_user) mirror_settings_file(path, L"kvrn.ini");
 }

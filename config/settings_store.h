@@ -41,6 +41,15 @@ constexpr uint32_t SETTINGS_FILE_SIZE = 140;   // system.dat as written
 extern GameSettings game_settings;
 extern int32_t mipmap_value;                          // kvrn.ini VIDEO/mipmap, 0 = MipMap on
 extern wchar_t user_data_folder[TEXT_CAPACITY];       // with trailing backslash, or empty
+// The per-user folder exists but its settings file names do not fit: nothing is read there,
+// and a save shows the file-error box instead of writing anywhere else.
+extern int32_t user_data_folder_unfit;
+
+// How the local application-data folder is asked for: SHGetFolderPathW unless a test puts
+// another folder in its place.
+typedef HRESULT(WINAPI *FolderPathRoutine)(HWND owner, int folder, HANDLE token, DWORD flags,
+                                           LPWSTR path);
+extern FolderPathRoutine folder_path_routine;
 
 // Clears the record and the per-user folder, finds the folder and reads system.dat.
 void load_settings();
@@ -51,7 +60,8 @@ void apply_setting_defaults();
 // Defaults that depend on the hardware: the sound library's capability word (0 when none)
 // and the main monitor's current refresh rate (0 when unknown).
 void apply_late_setting_defaults(uint32_t sound_capability, uint32_t main_refresh_rate);
-// Writes system.dat and kvrn.ini and mirrors them into the program folder.
+// Writes system.dat and kvrn.ini and mirrors them into the program folder when they were
+// written to the per-user folder. Failures show the file-error box.
 void save_settings();
 // Builds the 140-byte system.dat image of the record.
 void build_settings_image(const GameSettings *settings, uint8_t image[SETTINGS_FILE_SIZE]);
@@ -62,5 +72,6 @@ uint32_t read_language_setting();
 void read_mipmap_setting();
 // The valid form of a stored scenery word.
 uint32_t default_scenery_word(uint32_t word);
-// 1 and the per-user data folder when it exists, else 0 and an empty text.
-int get_user_data_folder(wchar_t out[TEXT_CAPACITY]);
+// 1 and the per-user data folder when it exists, else 0 and an empty text. A folder that
+// exists but leaves no room for its settings file names gives 0 too, and 1 in too_long.
+int get_user_data_folder(wchar_t out[TEXT_CAPACITY], int *too_long = nullptr);

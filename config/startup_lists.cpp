@@ -2,6 +2,7 @@
 #include "startup_lists.h"
 #include "display_modes.h"
 #include "files.h"
+#include "folder_walk.h"
 #include "libraries.h"
 #include "package_catalogue.h"
 #include "program_state.h"
@@ -17,42 +18,6 @@ int get_extension(const wchar_t *name, wchar_t out[16]) {
   return 1;
 }
 
-// Walks folder depth first in the order Windows lists it; visit returns 1 to end the walk.
-// Returns 1 when the walk was ended by visit.
-int walk_folder(const wchar_t *folder, FolderVisit visit, void *context, int depth) {
-  wchar_t pattern[TEXT_CAPACITY];
-  copy_text(pattern, TEXT_CAPACITY, folder);
-  size_t length = wcslen(pattern);
-  if (length && pattern[length - 1] == L'\\') pattern[length - 1] = 0;
-  wchar_t base[TEXT_CAPACITY];
-  copy_text(base, TEXT_CAPACITY, pattern);
-  // A pattern that does not fit, or a nesting deeper than any real install, ends this branch.
-  if (depth > 32 || !join_path(pattern, TEXT_CAPACITY, base, L"\\*.*")) return 0;
-
-  WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW(pattern, &entry);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  wchar_t folder_prefix[TEXT_CAPACITY];   // base and a backslash, before each file's name
-  join_path(folder_prefix, TEXT_CAPACITY, base, L"\\");
-  int ended = 0;
-  do {
-    if (!wcscmp(entry.cFileName, L".") || !wcscmp(entry.cFileName, L"..")) continue;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      wchar_t parent[TEXT_CAPACITY];
-      wchar_t below[TEXT_CAPACITY];
-      if (join_path(parent, TEXT_CAPACITY, base, L"\\") &&
-          join_path(below, TEXT_CAPACITY, parent, entry.cFileName))
-        ended = walk_folder(below, visit, context, depth + 1);
-    } else {
-      wchar_t path[TEXT_CAPACITY];   // empty when the full path does not fit
-      if (!folder_prefix[0] || !join_path(path, TEXT_CAPACITY, folder_prefix, entry.cFileName)) path[0] = 0;
-      ended = visit(path, entry.cFileName, context);
-    }
-  } while (!ended && FindNextFileW(find, &entry));
-  FindClose(find);
-  return ended;
-}
-
 namespace {
 
 int take_first_bgm(const wchar_t *, const wchar_t *name, void *context) {
@@ -66,7 +31,7 @@ int take_first_bgm(const wchar_t *, const wchar_t *name, void *context) {
 }  // namespace
 
 void find_first_bgm(wchar_t *out, const wchar_t *folder) {
-  walk_folder(folder, take_first_bgm, out, 0);
+  walk_folder(folder, take_first_bgm, out);
 }
 
 const wchar_t *choose_engine_test_sound(uint32_t packages, uint32_t language,

@@ -3,16 +3,11 @@
 #pragma once
 #include <stdint.h>
 #include <wchar.h>
+#include "folder_walk.h"
 
 void load_startup_lists();
 void free_startup_lists();
 
-// Called for each file of a folder walk with its full path (empty when that does not fit in
-// TEXT_CAPACITY characters) and its bare name; 1 ends the walk.
-typedef int (*FolderVisit)(const wchar_t *path, const wchar_t *name, void *context);
-// Walks folder depth first in the order Windows lists it, each directory when it is met;
-// depth is 0 for the top folder. 1 when visit ended the walk.
-int walk_folder(const wchar_t *folder, FolderVisit visit, void *context, int depth);
 
 // The extension of a file name with its dot: 1 when it has one (shorter than 16 characters).
 int get_extension(const wchar_t *name, wchar_t out[16]);

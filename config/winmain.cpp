@@ -38,7 +38,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   install_mode = is_install_switch(command_line);
 
   program_instance = instance;
-  get_program_folder(instance);
+  // Without its folder the program would read and write files somewhere else: it ends here.
+  if (!get_program_folder(instance)) {
+    notify_menu_window();
+    return 0;
+  }
   read_system_metrics();
   query_dxdiag();
 

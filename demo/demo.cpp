@@ -18,7 +18,8 @@ const int32_t FRAME_MS = 50;
 
 KvrnLayer aircraft;  // the aircraft object's root layer
 KvrnLayer approach;  // the layer the scripted landing flies
-KvrnLayer tug_body;  // the tow vehicle's moved layer
+// The tow vehicles' moved layers: the large "atl" and the small "atm" that some types call for.
+KvrnLayer tug_bodies[2];
 int32_t clock_ms;    // scene time
 int32_t lit_frames;  // frames that ended with the dynamic light 7 placed
 int32_t last_sequence;  // the landing run's last sequence shown
@@ -106,7 +107,9 @@ void watch_landing() {
 }
 
 void show_pushback() {
-    KvrnLayerState a = layer(aircraft), t = layer(tug_body);
+    KvrnLayerState t = layer(tug_bodies[0]);
+    if (t.moves == 0) t = layer(tug_bodies[1]);  // the type calls for the small tug
+    KvrnLayerState a = layer(aircraft);
     printf("aircraft (%6.1f, %6.1f) heading %5.1f, nose wheel %5.1f, tug (%6.1f, %6.1f), waypoint %d\n",
            a.translation.x, a.translation.z, fmodf(a.rotation.y + 540.0f, 360.0f), part(L"Y_nosegear").rotation.y,
            t.translation.x, t.translation.z, slot(41) ? slot(41)->word2.i : 0);
@@ -188,14 +191,16 @@ bool fly_day(const wchar_t* plugin) {
 
     aircraft = add_object(plugin, L"aircraft");
     KvrnLayer tug = add_object(L"tow_vehicle.dll", L"atl");
+    KvrnLayer small_tug = add_object(L"tow_vehicle.dll", L"atm");
     KvrnLayer slip = add_object(L"slip.dll", L"Slip");
-    if (!aircraft || !tug || !slip) return false;
-    kvrn_host_add_layer(tug, L"atl_all");
+    if (!aircraft || !tug || !small_tug || !slip) return false;
+    tug_bodies[0] = kvrn_host_add_layer(tug, L"atl_all");
     kvrn_host_add_layer(tug, L"tbr_L");
-    tug_body = kvrn_host_find_layer(tug, L"atl_all");
+    tug_bodies[1] = kvrn_host_add_layer(small_tug, L"atm_all");
+    kvrn_host_add_layer(small_tug, L"tbr_M");
     approach = kvrn_host_add_layer(0, L"approach");
     slip_clear();
-    printf("loaded %ls, with the tow vehicle \"atl\" and \"Slip\" in the scene\n", plugin);
+    printf("loaded %ls, with the tow vehicles \"atl\" and \"atm\" and \"Slip\" in the scene\n", plugin);
 
     printf("%7.2fs  %-24s -> %u\n", 0.0, "create", kvrn_host_send(aircraft, KVRN_CMD_CREATE, 0, 0, 0, 0));
     if (!kvrn_host_record(aircraft)->actions) {

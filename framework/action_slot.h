@@ -67,6 +67,8 @@ int32_t action_time_left(KvrnContext context, KvrnLayer layer, int32_t index);
 uint32_t create_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record);
 uint32_t destroy_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record);
 ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index);
+// Entry `index` of a table, or NULL when the table is NULL or `index` (unsigned) is not below its count.
+ActionSlot* table_slot(const ActionTable* table, int32_t index);
 int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
                     float fval1, float fval2);
 

@@ -7,11 +7,12 @@ tagKVRNFILE* object_record(KvrnContext context, KvrnLayer layer) {
     return reinterpret_cast<tagKVRNFILE*>(KVRNL_MoveAction(context, layer, KVRN_CMD_RECORD, 0, 0, 0.0f, 0.0f));
 }
 
-namespace {
-ActionSlot* slot_at(const ActionTable* table, int32_t index) {
+ActionSlot* table_slot(const ActionTable* table, int32_t index) {
     if (!table || static_cast<uint32_t>(index) >= static_cast<uint32_t>(table->count)) return nullptr;
     return table->entries[index];
 }
+
+namespace {
 
 void run_reset(KvrnContext context, KvrnLayer layer) {
     if (aircraft_type->reset) aircraft_type->reset(context, layer);
@@ -23,7 +24,7 @@ int32_t start_action(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record) 
         run_reset(context, layer);
         return 0;
     }
-    ActionSlot* slot = slot_at(record->actions, record->command);
+    ActionSlot* slot = table_slot(record->actions, record->command);
     if (!slot || !slot->start) return 0;
     int32_t result = slot->start(context, layer, slot, record->ival1, record->ival2, record->fval1, record->fval2);
     if (slot->timed && slot->running && slot->update) {
@@ -71,7 +72,7 @@ void tick_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record, int
 
 int32_t action_time_left(KvrnContext context, KvrnLayer layer, int32_t index) {
     tagKVRNFILE* record = object_record(context, layer);
-    ActionSlot* slot = record ? slot_at(record->actions, index) : nullptr;
+    ActionSlot* slot = record ? table_slot(record->actions, index) : nullptr;
     if (!slot || !slot->timed || !slot->running) return 0;
     if (slot->looping) return -1;
     return slot->duration - slot->elapsed;
@@ -79,7 +80,7 @@ int32_t action_time_left(KvrnContext context, KvrnLayer layer, int32_t index) {
 
 ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index) {
     tagKVRNFILE* record = object_record(context, layer);
-    return record ? slot_at(record->actions, index) : nullptr;
+    return record ? table_slot(record->actions, index) : nullptr;
 }
 
 int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
@@ -136,7 +137,7 @@ uint32_t destroy_actions(KvrnContext context, KvrnLayer /*layer*/, tagKVRNFILE* 
         ActionSlot* slot = table->entries[index];
         if (slot && slot->timed) slot->running = 0;
     }
-    if (ActionSlot* engine = slot_at(table, SLOT_ENGINES)) {
+    if (ActionSlot* engine = table_slot(table, SLOT_ENGINES)) {
         if (engine->word3.p) KVRN_FreeMemory(context, engine->word3.p);
         engine->word3.p = nullptr;
     }

@@ -90,12 +90,16 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
         for (uint32_t i = 1; i <= slot->timed; ++i) set_glow_scale(context, slot->layers[i], beam);
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
-    if (slot->word4.u != slot->word2.u) {
-        float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
-        uint32_t transparency = static_cast<uint32_t>(faded);
-        set_transparency(context, slot->layers[0], transparency);
-        if (p == 1.0f) slot->word2.u = slot->word4.u;
-    }
+    fade_front_lamp(context, slot);
+}
+
+void fade_front_lamp(KvrnContext context, ActionSlot* slot) {
+    if (slot->word4.u == slot->word2.u) return;
+    float p = slot->progress;
+    float faded = slot->word4.u != 0 ? 255.0f - p * 255.0f : p * 255.0f;
+    uint32_t transparency = static_cast<uint32_t>(faded);
+    set_transparency(context, slot->layers[0], transparency);
+    if (p == 1.0f) slot->word2.u = slot->word4.u;
 }
 
 int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -141,9 +145,12 @@ void place_dynamic_light(KvrnContext context, KvrnLayer lamp, float range, uint3
 }
 
 void light_update(KvrnContext context, KvrnLayer object) {
-    ActionSlot* params = get_action_slot(context, object, SLOT_LIGHT_PARAMS);
+    // One fetch of the object's record serves the four slots that the light reads; it runs every frame.
+    tagKVRNFILE* record = object_record(context, object);
+    const ActionTable* table = record ? record->actions : nullptr;
+    ActionSlot* params = table_slot(table, SLOT_LIGHT_PARAMS);
     if (!params || params->word1.i == 0 || params->word2.i == 0) return;
-    ActionSlot* beacon = get_action_slot(context, object, SLOT_BEACON);
+    ActionSlot* beacon = table_slot(table, SLOT_BEACON);
     if (!beacon || !beacon->timed || !beacon->running) {
         dynamic_light_off(context);
         return;
@@ -159,8 +166,8 @@ void light_update(KvrnContext context, KvrnLayer object) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon->layers[1];
     }
-    ActionSlot* nav = get_action_slot(context, object, SLOT_NAV_LIGHTS);
-    ActionSlot* strobes = get_action_slot(context, object, SLOT_STROBES);
+    ActionSlot* nav = table_slot(table, SLOT_NAV_LIGHTS);
+    ActionSlot* strobes = table_slot(table, SLOT_STROBES);
     if (nav && nav->word1.i != 0 && p > 0.5f && p < 0.7f && strobes && strobes->timed && strobes->running) {
         flash_at = &numbers.strobe;
         lamp = strobes->layers[p < 0.6f ? 0 : 1];

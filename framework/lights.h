@@ -40,6 +40,8 @@ UpdateRoutine landing_light_update;
 // beam or two that scale alike. Returns the duration.
 StartRoutine front_light_start;
 UpdateRoutine front_light_update;
+// The "frlight" half of front_light_update: fades layer 1 towards word4 until word2 = word4.
+void fade_front_lamp(KvrnContext context, ActionSlot* slot);
 
 // Slot 35: "lglight" shown while ival1 is non-zero.
 StartRoutine logo_light_set;

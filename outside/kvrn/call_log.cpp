@@ -44,11 +44,12 @@ KvrnCall* append(uint32_t kind, KvrnContext context, KvrnLayer layer) {
 
 // A post writes the tail and then starts a slot; the slot's first engine call (or the end of
 // the engine's own call) shows the new tail. Two identical posts in a row show as one.
+// While the log is off nothing is noticed: a scene of many objects pays nothing per call.
 void notice_posts() {
+    if (!log_enabled) return;
     for (EngineObject& object : scene_objects) {
         if (same_tail(object.record, object.seen)) continue;
         object.seen = object.record;
-        if (!log_enabled) continue;
         if (KvrnCall* call = append(KVRN_CALL_POST, ENGINE_CONTEXT, object.root)) {
             call->tail_command = object.record.command;
             call->tail_ival1 = object.record.ival1;
@@ -74,7 +75,13 @@ void reset_log() {
     dropped_calls = 0;
 }
 
-KVRN_HOST_API void kvrn_host_log_enable(int enabled) { log_enabled = enabled != 0; }
+// Turning the log on takes every tail as seen, so that what changed while it was off does not
+// show as a post.
+KVRN_HOST_API void kvrn_host_log_enable(int enabled) {
+    if (enabled && !log_enabled)
+        for (EngineObject& object : scene_objects) object.seen = object.record;
+    log_enabled = enabled != 0;
+}
 KVRN_HOST_API void kvrn_host_log_clear(void) { reset_log(); }
 KVRN_HOST_API uint32_t kvrn_host_log_count(void) { return static_cast<uint32_t>(call_log.size()); }
 KVRN_HOST_API uint32_t kvrn_host_log_dropped(void) { return dropped_calls; }

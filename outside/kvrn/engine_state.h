@@ -28,6 +28,7 @@ extern bool lenient_layers;
 EngineLayer* layer_of(KvrnLayer handle);
 KvrnLayer handle_of_index(size_t index);
 EngineObject* object_of(KvrnLayer root);
+void reset_objects();
 void reset_scene();
 void reset_heap();
 void reset_lights();

@@ -34,7 +34,7 @@ KVRN_HOST_API int kvrn_host_light(uint32_t light, KvrnLightState* out) {
 }
 
 KVRN_HOST_API void kvrn_host_reset(void) {
-    scene_objects.clear();
+    reset_objects();
     reset_scene();
     reset_heap();
     reset_lights();

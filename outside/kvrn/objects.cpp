@@ -3,14 +3,27 @@
 #include <string.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "engine_state.h"
 
 std::deque<EngineObject> scene_objects;  // records never move: plug-ins keep their address
 
+namespace {
+// Object number + 1 by the index of its root layer (0: the layer is no object's root), so that
+// finding an object costs the same in a scene of one or of thousands.
+std::vector<uint32_t> object_by_layer;
+}  // namespace
+
 EngineObject* object_of(KvrnLayer root) {
-    for (EngineObject& object : scene_objects)
-        if (object.root == root) return &object;
-    return nullptr;
+    size_t index = root - FIRST_LAYER_HANDLE;
+    if (root < FIRST_LAYER_HANDLE || index >= object_by_layer.size() || !object_by_layer[index]) return nullptr;
+    return &scene_objects[object_by_layer[index] - 1];
+}
+
+void reset_objects() {
+    scene_objects.clear();
+    object_by_layer.clear();
 }
 
 namespace {
@@ -77,6 +90,9 @@ KVRN_HOST_API KvrnLayer kvrn_host_create_object(const wchar_t* name, KvrnActionI
     object.root = root;
     object.entry = entry;
     scene_objects.push_back(object);
+    size_t index = root - FIRST_LAYER_HANDLE;
+    if (object_by_layer.size() <= index) object_by_layer.resize(index + 1, 0);
+    object_by_layer[index] = static_cast<uint32_t>(scene_objects.size());
     return root;
 }
 

@@ -3,12 +3,19 @@
 #include <string.h>
 #include <wchar.h>
 
+#include <unordered_map>
+#include <vector>
+
 #include "engine_state.h"
 
 std::deque<EngineLayer> scene_layers;
 bool lenient_layers;
 
 namespace {
+// The layers of each name in the order they were made, so that a search looks only at layers
+// of the name it asks for.
+std::unordered_map<std::wstring, std::vector<uint32_t>> layers_named;
+
 EngineLayer new_layer(KvrnLayer parent, const wchar_t* name) {
     EngineLayer layer;
     layer.name = name ? name : L"";
@@ -21,8 +28,13 @@ EngineLayer new_layer(KvrnLayer parent, const wchar_t* name) {
     return layer;
 }
 
+void append_layer(KvrnLayer parent, const wchar_t* name) {
+    scene_layers.push_back(new_layer(parent, name));
+    layers_named[scene_layers.back().name].push_back(static_cast<uint32_t>(scene_layers.size() - 1));
+}
+
 void ensure_root() {
-    if (scene_layers.empty()) scene_layers.push_back(new_layer(0, L"scene"));
+    if (scene_layers.empty()) append_layer(0, L"scene");
 }
 
 bool is_below(size_t index, KvrnLayer ancestor) {
@@ -33,8 +45,10 @@ bool is_below(size_t index, KvrnLayer ancestor) {
 
 // Depth-first order is not needed: the first layer of that name anywhere below the parent.
 KvrnLayer find_below(KvrnLayer parent, const wchar_t* name) {
-    for (size_t i = 1; i < scene_layers.size(); ++i)
-        if (scene_layers[i].name == name && is_below(i, parent)) return handle_of_index(i);
+    auto named = layers_named.find(name);
+    if (named == layers_named.end()) return 0;
+    for (uint32_t i : named->second)
+        if (i != 0 && is_below(i, parent)) return handle_of_index(i);
     return 0;
 }
 }  // namespace
@@ -50,6 +64,7 @@ EngineLayer* layer_of(KvrnLayer handle) {
 
 void reset_scene() {
     scene_layers.clear();
+    layers_named.clear();
     lenient_layers = false;
     ensure_root();
 }
@@ -168,7 +183,7 @@ KVRN_HOST_API KvrnLayer kvrn_host_add_layer(KvrnLayer parent, const wchar_t* nam
     ensure_root();
     if (!parent) parent = handle_of_index(0);
     if (!layer_of(parent) || !name) return 0;
-    scene_layers.push_back(new_layer(parent, name));
+    append_layer(parent, name);
     return handle_of_index(scene_layers.size() - 1);
 }
 

@@ -16,6 +16,39 @@ std::wstring make_scratch_folder(const wchar_t *tag) {
   return folder;
 }
 
+namespace {
+
+void remove_link(const std::wstring &path) {
+  if (RemoveDirectoryW(path.c_str()) || DeleteFileW(path.c_str())) return;
+  run_unix_command(L"/bin/rm", L"-f " + unix_path(path));   // Wine's Unix symbolic link
+  for (int wait = 0; wait < 100 && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++wait)
+    Sleep(50);
+}
+
+}  // namespace
+
+std::wstring unix_path(const std::wstring &path) {
+  typedef char *(CDECL * UnixFileName)(const wchar_t *);
+  UnixFileName unix_file_name = (UnixFileName)(void *)GetProcAddress(
+      GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
+  if (!unix_file_name) return std::wstring();
+  std::wstring name = path;
+  if (!name.empty() && name.back() == L'\\') name.pop_back();
+  char *unix_name = unix_file_name(name.c_str());
+  if (!unix_name) return std::wstring();
+  std::wstring out = L"\"";
+  for (const char *c = unix_name; *c; ++c) out += (wchar_t)(unsigned char)*c;
+  HeapFree(GetProcessHeap(), 0, unix_name);
+  return out + L"\"";
+}
+
+int run_unix_command(const wchar_t *program, const std::wstring &arguments) {
+  std::wstring dos_program = std::wstring(L"Z:") + program;
+  for (wchar_t &c : dos_program)
+    if (c == L'/') c = L'\\';
+  return run_program(dos_program, arguments, L"C:\\", 10000);
+}
+
 void remove_tree(const std::wstring &folder) {
   std::wstring base = folder;
   if (!base.empty() && base.back() == L'\\') base.pop_back();
@@ -26,7 +59,9 @@ void remove_tree(const std::wstring &folder) {
       std::wstring name = entry.cFileName;
       if (name == L"." || name == L"..") continue;
       std::wstring path = base + L"\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        remove_link(path);   // the link only, never what it points to
+      else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         remove_tree(path);
       else {
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -70,6 +105,18 @@ bool file_exists(const std::wstring &path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::wstring> files_in(const std::wstring &folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
+  return names;
+}
+
 int run_answering_boxes(const std::wstring &program, const std::wstring &arguments,
                         const std::wstring &folder, const char *script, DWORD timeout_ms,
                         std::vector<driver::SeenBox> *seen) {
@@ -103,6 +150,26 @@ void delete_machine_value(const wchar_t *subkey, const wchar_t *name) {
 
 bool import_registry_file(const std::wstring &path) {
   return run_program(L"C:\\windows\\regedit.exe", L"/S \"" + path + L"\"", L"C:\\", 60000) == 0;
+}
+
+namespace {
+const size_t GUARDED_ROOM = 65536;
+}
+
+GuardedBytes::GuardedBytes(const std::vector<uint8_t> &bytes) {
+  page_ = (uint8_t *)VirtualAlloc(nullptr, 2 * GUARDED_ROOM, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  DWORD old;
+  VirtualProtect(page_ + GUARDED_ROOM, GUARDED_ROOM, PAGE_NOACCESS, &old);
+  place(bytes.data(), bytes.size());
+}
+
+GuardedBytes::~GuardedBytes() { VirtualFree(page_, 0, MEM_RELEASE); }
+
+void GuardedBytes::place(const uint8_t *bytes, size_t size) {
+  if (size > GUARDED_ROOM) size = GUARDED_ROOM;
+  data_ = page_ + GUARDED_ROOM - size;
+  if (size) memcpy(data_, bytes, size);
+  size_ = (uint32_t)size;
 }
 
 std::vector<uint8_t> settings_image(const uint32_t fields[27]) {

@@ -84,7 +84,7 @@ TEST(FolderWalk, EveryFileWithItsFullPathEachFolderWalkedWhenMet) {
   // With and without the trailing backslash.
   for (const std::wstring &folder : {root, root.substr(0, root.size() - 1)}) {
     std::vector<Visit> visits;
-    EXPECT_EQ(0, walk_folder(folder.c_str(), record_visit, &visits, 0));
+    EXPECT_EQ(0, walk_folder(folder.c_str(), record_visit, &visits));
     std::set<std::wstring> paths;
     for (const Visit &v : visits) {
       paths.insert(v.path);
@@ -105,10 +105,10 @@ TEST(FolderWalk, EveryFileWithItsFullPathEachFolderWalkedWhenMet) {
   }
 
   std::vector<Visit> first;
-  EXPECT_EQ(1, walk_folder(root.c_str(), stop_at_first, &first, 0));
+  EXPECT_EQ(1, walk_folder(root.c_str(), stop_at_first, &first));
   EXPECT_EQ(1u, first.size());
   std::vector<Visit> none;
-  EXPECT_EQ(0, walk_folder((root + L"missing").c_str(), record_visit, &none, 0));
+  EXPECT_EQ(0, walk_folder((root + L"missing").c_str(), record_visit, &none));
   EXPECT_TRUE(none.empty());
   config_test::remove_tree(root);
 }

@@ -7,28 +7,6 @@
 
 namespace {
 
-// Bytes placed at the very end of a readable page, followed by a page that cannot be read:
-// any read past the last byte faults at once.
-class GuardedBytes {
- public:
-  explicit GuardedBytes(const std::vector<uint8_t> &bytes) {
-    page_ = (uint8_t *)VirtualAlloc(nullptr, 2 * 65536, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    DWORD old;
-    VirtualProtect(page_ + 65536, 65536, PAGE_NOACCESS, &old);
-    data_ = page_ + 65536 - bytes.size();
-    if (!bytes.empty()) memcpy(data_, bytes.data(), bytes.size());
-    size_ = (uint32_t)bytes.size();
-  }
-  ~GuardedBytes() { VirtualFree(page_, 0, MEM_RELEASE); }
-  const uint8_t *data() const { return data_; }
-  uint32_t size() const { return size_; }
-
- private:
-  uint8_t *page_;
-  uint8_t *data_;
-  uint32_t size_;
-};
-
 void append_word(std::vector<uint8_t> &bytes, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes.push_back((uint8_t)(value >> (8 * i)));
 }
@@ -44,7 +22,7 @@ const uint32_t *fields() { return (const uint32_t *)&game_settings; }
 
 void parse(const std::vector<uint8_t> &bytes) {
   memset(&game_settings, 0, sizeof game_settings);
-  GuardedBytes guarded(bytes);
+  config_test::GuardedBytes guarded(bytes);
   parse_settings_chunks(guarded.data(), guarded.size());
 }
 

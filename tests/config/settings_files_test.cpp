@@ -57,6 +57,7 @@ TEST_F(SettingsFiles, MissingFilesLoadAsZero) {
   EXPECT_EQ(0, mipmap_value);
 }
 
+// Reading finds nothing; the save writes nothing and shows the file-error box for each file.
 TEST_F(SettingsFiles, ProgramFolderTooLongForAPathTouchesNoFile) {
   std::wstring deep = folder_ + std::wstring(TEXT_CAPACITY - folder_.size() - 4, L'd') + L"\\";
   copy_text(program_folder, TEXT_CAPACITY, deep.c_str());
@@ -67,8 +68,12 @@ TEST_F(SettingsFiles, ProgramFolderTooLongForAPathTouchesNoFile) {
   read_mipmap_setting();
   EXPECT_EQ(0, mipmap_value);
   EXPECT_EQ(2u, read_language_setting());
-  save_settings();   // nothing to write to: no crash, no box
   EXPECT_TRUE(boxes_.boxes.empty()) << ::testing::PrintToString(boxes_.boxes);
+  save_settings();
+  ASSERT_EQ(2u, boxes_.boxes.size());
+  EXPECT_NE(std::string::npos, boxes_.boxes[0].text.find("Program Bug ( code = 206 )"));
+  EXPECT_NE(std::string::npos, boxes_.boxes[1].text.find("Program Bug ( code = 206 )"));
+  EXPECT_TRUE(config_test::files_in(folder_).empty());
 }
 
 }  // namespace

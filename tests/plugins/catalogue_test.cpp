@@ -33,6 +33,17 @@ std::map<int32_t, int32_t> durations_of(const CatalogueRow& row) {
     return durations;
 }
 
+// Slots that a type builds with a start that does nothing: its flight has no such phase.
+const std::pair<const char*, int32_t> quiet_slots[] = {
+    {"acplug12", SEQ_LANDING_LIGHTS_ON},
+};
+
+bool is_quiet(const CatalogueRow& row, int32_t slot) {
+    for (const auto& quiet : quiet_slots)
+        if (row.plugin == quiet.first && slot == quiet.second) return true;
+    return false;
+}
+
 int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
 TEST(Catalogue, ListsTheReferenceTypeAmongThePluginsBuilt) {
@@ -93,7 +104,12 @@ TEST_P(CatalogueRowTest, PresentSlotsAnswerTheirStart) {
         SCOPED_TRACE(testing::Message() << "slot " << n);
         uint32_t mark = log_mark();
         uint32_t answer = send(n, 1, 0, 0.0f, 0.0f);
-        EXPECT_TRUE(answer != 0 || engine_work_since(mark) != 0);
+        if (is_quiet(row, n)) {
+            EXPECT_EQ(answer, 0u);
+            EXPECT_EQ(engine_work_since(mark), 0u);
+        } else {
+            EXPECT_TRUE(answer != 0 || engine_work_since(mark) != 0);
+        }
     }
     PathState state;
     memset(&state, 0, sizeof state);

@@ -61,16 +61,20 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
     struct Case {
         const wchar_t* dll;
         float wheelbase;
+        const wchar_t* tow = L"atl";  // the tow vehicle with its body and tow bar
+        const wchar_t* body = L"atl_all";
+        const wchar_t* bar = L"tbr_L";
     } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
                  {L"acplug04.dll", 23.0f}, {L"acplug06.dll", 26.7f}, {L"acplug07.dll", 26.7f},
-                 {L"acplug10.dll", 11.5f}, {L"acplug13.dll", 14.8541f}};
+                 {L"acplug10.dll", 11.5f}, {L"acplug13.dll", 14.8541f},
+                 {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
-        KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
-        kvrn_host_add_layer(tug, L"atl_all");
-        KvrnLayer bar = kvrn_host_add_layer(tug, L"tbr_L");
+        KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", c.tow);
+        kvrn_host_add_layer(tug, c.body);
+        KvrnLayer bar = kvrn_host_add_layer(tug, c.bar);
         EXPECT_EQ(start(41, 1, 10, 0, 1.0f), -1);
         kvrn_host_log_enable(0);
         float worst = 0;
@@ -88,6 +92,60 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
         EXPECT_LT(worst, 0.01f) << "the nose wheel a wheelbase ahead of the main gear sits at the tow bar's end";
         send(KVRN_CMD_DESTROY);
         EXPECT_EQ(heap().live_blocks, 0u);
+    }
+}
+
+// Pushback behind the small tow vehicle "atm" (body "atm_all", tow bar "tbr_M") in the types
+// that are pulled by it, with the usual "atl" also in the scene.
+TEST_F(GroundPlugin, PushbackBehindTheSmallTowVehicle) {
+    struct Case {
+        const wchar_t* dll;
+        float wheelbase;
+    } cases[] = {{L"acplug12.dll", 5.5f}};
+    enum Scene { BOTH_TUGS, NO_SMALL_TUG, NOT_ASKED_FOR };
+    for (const Case& c : cases) {
+        for (Scene scene : {BOTH_TUGS, NO_SMALL_TUG, NOT_ASKED_FOR}) {
+            SCOPED_TRACE(testing::Message() << narrow_name(c.dll) << " scene " << scene);
+            load(c.dll);
+            ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+            KvrnLayer large = add_scene_object(L"tow_vehicle.dll", L"atl");
+            KvrnLayer large_body = kvrn_host_add_layer(large, L"atl_all");
+            kvrn_host_add_layer(large, L"tbr_L");
+            KvrnLayer small_body = 0;
+            if (scene != NO_SMALL_TUG) {
+                KvrnLayer small = add_scene_object(L"tow_vehicle.dll", L"atm");
+                small_body = kvrn_host_add_layer(small, L"atm_all");
+                kvrn_host_add_layer(small, L"tbr_M");
+            }
+            uint32_t mark = log_mark();
+            EXPECT_EQ(start(41, 1, 10, 0, scene == NOT_ASKED_FOR ? 0.0f : 1.0f), -1);
+            bool placed = false, looked_up = false;
+            for (const KvrnCall& call : calls_since(mark, KVRN_CALL_POST)) placed |= call.tail_command == 40;
+            for (const KvrnCall& call : calls_since(mark, KVRN_CALL_SEARCH_LAYER))
+                looked_up |= call.name == std::wstring(L"atm") || call.name == std::wstring(L"atl");
+            EXPECT_EQ(placed, scene != NOT_ASKED_FOR) << "the nose wheel placed through slot 40";
+            EXPECT_EQ(looked_up, scene != NOT_ASKED_FOR) << "a tow vehicle looked for";
+            EXPECT_TRUE(slot(41)->running);
+            tick(10);  // 0.028 along at 10 km/h
+            EXPECT_EQ(layer_state_of(large_body).moves, 0u) << "the large tow vehicle stays";
+            KvrnLayerState a = root_layer();
+            if (scene == BOTH_TUGS) {
+                // Heading 270 from (100, 100): the tug starts hitch 2.5 and bar 3.5 ahead of the nose wheel.
+                KvrnLayerState t = layer_state_of(small_body);
+                EXPECT_NEAR(t.translation.x, 100 - c.wheelbase - 6.0f, 0.05f);
+                EXPECT_NEAR(t.translation.z, 100, 1e-3f);
+                EXPECT_NEAR(a.translation.x, 100, 0.05f) << "pulled along by the tug";
+            } else {
+                EXPECT_LT(a.translation.x, 100) << "driving itself";
+                EXPECT_GT(a.translation.x, 99.9f);
+                if (small_body) {
+                    EXPECT_EQ(layer_state_of(small_body).moves, 0u);
+                }
+            }
+            EXPECT_EQ(start(41, 0), -1);
+            EXPECT_FALSE(slot(41)->running) << "stopped";
+            send(KVRN_CMD_DESTROY);
+        }
     }
 }
 
@@ -140,7 +198,8 @@ struct LandingCase {
     const wchar_t* slat;       // at its rotation for slats 100; NULL: the type has no slats
     KvrnVector slat_rotation;
     float final_pitch, flare_pitch;
-    bool no_spoilers;          // the type has no spoilers to deploy on the roll-out
+    const wchar_t* landing_light = L"ldlightl1";  // shown in landing configuration
+    bool no_spoilers = false;  // the type has no spoilers to deploy on the roll-out
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << narrow_name(c.dll); }
@@ -167,7 +226,7 @@ TEST_P(ScriptedLanding, ToAStandstill) {
         EXPECT_NEAR(slat.x, c.slat_rotation.x, 1e-3) << "slats 100";
         EXPECT_NEAR(slat.z, c.slat_rotation.z, 1e-3) << "slats 100";
     }
-    EXPECT_TRUE(layer(L"ldlightl1").visible) << "landing lights on";
+    EXPECT_TRUE(layer(c.landing_light).visible) << "landing lights on";
     EXPECT_NEAR(root_layer().rotation.x, c.final_pitch, 1e-3) << "final approach pitch";
 
     kvrn_host_log_enable(0);
@@ -200,14 +259,15 @@ TEST_P(ScriptedLanding, ToAStandstill) {
 }
 
 const LandingCase landing_cases[] = {
-    {L"acplug03.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4, false},
-    {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4, false},
-    {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6, false},
-    {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6, false},
-    {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6, false},
-    {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6, false},
-    {L"acplug10.dll", L"body03", L"X_flaparm_02", {35, 0, 0, 0}, nullptr, {}, 0, 6, true},
-    {L"acplug13.dll", L"body03", L"X_flap0401", {35, 0, 0, 0}, nullptr, {}, 0, 6, false},
+    {L"acplug03.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
+    {L"acplug01.dll", L"01body03", L"X_flap0101", {25, 0, 0, 0}, L"X_2slat", {50, 0, 0, 0}, 2, 4},
+    {L"acplug02.dll", L"body03", L"X_flap0101", {35, 0, 1, 0}, L"Z_1slat", {-1.3f, 0, 0, 0}, 0, 6},
+    {L"acplug04.dll", L"body03", L"X_flap0101", {28, 0, 0, 0}, L"Z_1slat", {0, 0, -1, 0}, 0, 6},
+    {L"acplug06.dll", L"body03", L"X_flap0101", {40, 0, 0, 0}, L"X_1slat", {120, 0, 0, 0}, 0, 6},
+    {L"acplug07.dll", L"body03", L"X_flap0403", {30, 0, -0.8f, 0}, L"X_3slat", {100, 0, 0, 0}, 0, 6},
+    {L"acplug12.dll", L"body03", L"X_flap0201", {50, 0, 0, 0}, nullptr, {}, 3, 6, L"ldlightl"},
+    {L"acplug10.dll", L"body03", L"X_flaparm_02", {35, 0, 0, 0}, nullptr, {}, 0, 6, L"ldlightl1", true},
+    {L"acplug13.dll", L"body03", L"X_flap0401", {35, 0, 0, 0}, nullptr, {}, 0, 6},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),

@@ -38,10 +38,14 @@ class PluginRobustness : public PluginFixture, public ::testing::WithParamInterf
 
 TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
     load(plugin_dll(GetParam()).c_str());
-    // The scene objects that aircraft drive: a tug for towed pushbacks, and "Slip".
+    // The scene objects that aircraft drive: the large and the small tug for towed pushbacks,
+    // and "Slip".
     KvrnLayer tug = add_scene_object(L"tow_vehicle.dll", L"atl");
     kvrn_host_add_layer(tug, L"atl_all");
     kvrn_host_add_layer(tug, L"tbr_L");
+    KvrnLayer small_tug = add_scene_object(L"tow_vehicle.dll", L"atm");
+    kvrn_host_add_layer(small_tug, L"atm_all");
+    kvrn_host_add_layer(small_tug, L"tbr_M");
     add_scene_object(L"slip.dll", L"Slip");
     kvrn_host_log_enable(0);
     alignas(16) unsigned char caller_record[256];

@@ -1,8 +1,11 @@
 // The forms of aircraft/shared/ in every plug-in that runs them: one table a form of
 // (plug-in, slot, run) -> layer values read back from the stand-in engine.
+#include <string.h>
+
 #include <string>
 
 #include "aircraft_fixture.h"
+#include "ground_path.h"
 
 namespace {
 const wchar_t* const glow_layers[] = {L"ldlightl1", L"ldlightml", nullptr};
@@ -226,6 +229,61 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         const float door[4] = {-c.first, c.first, -c.second, c.second};
         for (int i = 0; i < 4; ++i)
             expect_vec(layer(c.layers->doors[i]).rotation, {0, 0, door[i]}, narrow(c.layers->doors[i]), 2e-3f);
+        send(KVRN_CMD_DESTROY);
+    }
+}
+// Two spoiler panels (slot 21): "spoiler" shown while out, both panels at angle × progress.
+TEST_F(SharedForms, TwoSpoilerPanels) {
+    struct Case {
+        const wchar_t* dll;
+        int32_t from, ival1, ms;
+        bool shown;
+        float angle;
+    } cases[] = {
+        {L"acplug12.dll", -1, 1, 500, true, -40},  {L"acplug12.dll", -1, 1, -1, true, -80},
+        {L"acplug12.dll", 1, 0, 750, true, -20},   {L"acplug12.dll", 1, 0, -1, false, 0},
+        {L"acplug13.dll", -1, 1, 500, true, -30},  {L"acplug13.dll", -1, 1, -1, true, -60},
+        {L"acplug13.dll", 1, 0, -1, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(case_name(c.dll, SLOT_SPOILERS, nullptr) + " for " + std::to_string(c.ms) + " ms");
+        fly(c.dll);
+        run(SLOT_SPOILERS, c.from, c.ival1, 0, 0, 0, c.ms);
+        EXPECT_EQ(layer(L"spoiler").visible != 0, c.shown);
+        for (const wchar_t* panel : {L"X_spoiler01", L"X_spoiler02"})
+            expect_vec(layer(panel).rotation, {c.angle, 0, 0}, narrow(panel), 1e-3f);
+        EXPECT_EQ(handle(L"X_spoiler03"), 0u) << "two panels";
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// The taxi step with the short look-ahead (slot 40, fval1 0): the target counts as reached one
+// second of travel out, where the reference type's step stops two seconds out.
+TEST_F(SharedForms, TaxiStepWithTheShortLookAhead) {
+    struct Case {
+        const wchar_t* dll;
+        float wheelbase;
+        float seconds_out;  // the target's distance from the nose wheel in seconds of travel
+        int32_t moved;
+    } cases[] = {
+        {L"acplug12.dll", 5.5f, 0.99f, 0},     {L"acplug12.dll", 5.5f, 1.01f, 1},
+        {L"acplug12.dll", 5.5f, 1.99f, 1},     {L"acplug13.dll", 14.8541f, 0.99f, 0},
+        {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug03.dll", 12.296f, 1.99f, 0},
+        {L"acplug03.dll", 12.296f, 2.01f, 1},
+    };
+    const float speed = 2.0f;  // straight ahead: the effective speed is the speed
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << narrow(c.dll) << " target " << c.seconds_out << " s out");
+        fly(c.dll);
+        PathState s;
+        memset(&s, 0, sizeof s);
+        s.layer = aircraft;
+        s.speed = speed;
+        s.target = {0, 0, c.wheelbase + c.seconds_out * speed, 0};
+        uint32_t moves = root_layer().moves;
+        EXPECT_EQ(start(SLOT_TAXI, static_cast<int32_t>(reinterpret_cast<uintptr_t>(&s)), 100), c.moved);
+        EXPECT_NEAR(s.nose.z, c.wheelbase + (c.moved ? 0.1f * speed : 0.0f), 1e-4f) << "nose wheel";
+        EXPECT_EQ(root_layer().moves - moves, c.moved ? 1u : 0u) << "the aircraft moved";
         send(KVRN_CMD_DESTROY);
     }
 }

@@ -1,0 +1,23 @@
+# Sourced by the scripts: Wine runs 32-bit Windows programs only where the kernel runs 32-bit
+# x86 code. require_ia32 runs a 93-byte i386 Linux program that only exits, and stops the
+# calling script with one line when the kernel refuses it.
+require_ia32() {
+  local folder probe
+  folder="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build"
+  mkdir -p "$folder"
+  probe="$folder/.ia32_probe"
+  # ELF header, one loadable segment at 0x08048000, then: xor ebx,ebx; mov eax,1; int 0x80.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'\
+'\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'\
+'\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00'\
+'\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08'\
+'\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00'\
+'\x31\xdb\xb8\x01\x00\x00\x00\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  if ! "$probe" 2>/dev/null; then
+    rm -f "$probe"
+    echo "This machine's kernel cannot run 32-bit x86 programs (IA-32 emulation is off or missing), so Wine cannot run the 32-bit Windows programs that are built and tested here: enable IA-32 emulation (for example boot with ia32_emulation=1) or use another machine." >&2
+    exit 1
+  fi
+  rm -f "$probe"
+}
