@@ -5,7 +5,10 @@
 #include "type_numbers.h"
 
 namespace {
+// A sequence posts only to the slots its type builds: a type without slats, reversers or
+// strobes runs the same sequences, posting nothing in their place.
 void post(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1 = 0, int32_t ival2 = 0) {
+    if (!get_action_slot(context, object, command)) return;
     post_action(context, object, command, ival1, ival2, 0.0f, 0.0f);
 }
 

@@ -8,17 +8,17 @@
 #include "propellers.h"
 #include "reference_type.h"
 #include "shared_numbers.h"
+#include "short_lookahead_taxi.h"
 #include "turboprop.h"
+#include "two_panel_spoiler.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
 
 namespace {
-const wchar_t* const spoiler_layers[] = {L"spoiler", L"X_spoiler01", L"X_spoiler02", nullptr};
-
 const SlotRow part_rows[] = {hinged_door::door_row};
 const int32_t part_left_out[] = {SLOT_REVERSERS, SLOT_SLATS};
 const SlotEdit part_edits[] = {
-    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
+    two_panel_spoiler::spoiler_edit,
     turboprop::flap_edit,
     {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug13::gear_update},
     propellers::six_blade_edit,
@@ -53,10 +53,7 @@ const TypeNumbers acplug13_numbers = [] {
 
 const GroundPath acplug13_ground = [] {
     GroundPath ground = reference_ground_path;
-    ground.taxi.wheelbase = 14.8541f;
-    ground.taxi.steer_limit = 70.0f;
-    ground.taxi.steer_time = 2500.0f;
-    ground.taxi.lookahead_seconds = 1.0f;  // the short look-ahead: one second of travel
+    ground.taxi = short_lookahead_taxi(14.8541f, 70.0f, 2500.0f);
     ground.geometry = two_point_geometry(0.4f, 4.7629f, -1.2357f);
     return ground;
 }();

@@ -199,17 +199,7 @@ TEST_F(Acplug02, FlightThroughTheSequences) {
     EXPECT_NEAR(rotation(L"X_flaparm_03").x, 32, 1e-3f) << "landing flaps";
     EXPECT_NEAR(rotation(L"Z_1slat").x, -1.3f, 1e-4f) << "slats out";
 
-    struct Flare {
-        float height, pitch;
-    } flare[] = {{20, 0}, {10, 0}, {5, 3}, {0, 6}};
-    for (const Flare& f : flare) {
-        run(SEQ_FLARE, 0, 0, 0, 0, f.height);
-        EXPECT_NEAR(pitch(), f.pitch, 1e-4f) << "flare at height " << f.height;
-    }
-    run(SEQ_TOUCHDOWN, 1, 1500);
-    EXPECT_NEAR(pitch(), 3, 1e-3f) << "touchdown lowers the nose from 6";
-    finish();
-    EXPECT_NEAR(pitch(), 0, 1e-4f);
+    expect_steep_flare_and_touchdown();
     run(SEQ_ROLLOUT, 0, 2500);
     EXPECT_TRUE(visible(L"spoiler")) << "spoilers up on the roll-out";
     EXPECT_TRUE(visible(L"engine_on")) << "reversers out";

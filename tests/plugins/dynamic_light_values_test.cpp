@@ -43,6 +43,12 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug12.dll", 50, true, 1.0f, 255, &upper},  {L"acplug12.dll", 150, true, 1.0f, 255, &lower},
         {L"acplug12.dll", 300, false, 0, 0, nullptr},    {L"acplug12.dll", 550, true, 5.0f, WHITE, &left},
         {L"acplug12.dll", 650, true, 5.0f, WHITE, &right},
+        // One beacon lamp: nothing in the second tenth. acplug10 has no strobes to flash.
+        {L"acplug10.dll", 50, true, 0.4f, 50, &upper},   {L"acplug10.dll", 150, false, 0, 0, nullptr},
+        {L"acplug10.dll", 550, false, 0, 0, nullptr},    {L"acplug10.dll", 650, false, 0, 0, nullptr},
+        {L"acplug13.dll", 50, true, 2.0f, 90, &upper},   {L"acplug13.dll", 150, false, 0, 0, nullptr},
+        {L"acplug13.dll", 300, false, 0, 0, nullptr},    {L"acplug13.dll", 550, true, 12.0f, WHITE, &left},
+        {L"acplug13.dll", 650, true, 12.0f, WHITE, &right},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

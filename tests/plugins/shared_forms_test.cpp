@@ -159,6 +159,10 @@ TEST_F(SharedForms, FourBeamLandingLightGlows) {
         {L"acplug07.dll", -1, 100, -1, true, LANDING_BASE},
         {L"acplug06.dll", 100, 0, 250, true, 0.75f * LANDING_BASE},  // fading out at the last level
         {L"acplug07.dll", 100, 0, -1, false, 0},
+        {L"acplug10.dll", -1, 80, 500, true, 0.5f * LANDING_BASE * 0.8f},
+        {L"acplug13.dll", -1, 100, -1, true, LANDING_BASE},
+        {L"acplug10.dll", 100, 0, 250, true, 0.75f * LANDING_BASE},
+        {L"acplug13.dll", 100, 0, -1, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, SLOT_LANDING_LIGHTS, nullptr) + " at " + std::to_string(c.ms) + " ms");
@@ -233,6 +237,17 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         {L"acplug09.dll", &acplug02_nose, 0, 0.5f, 55, 70, 70},
         {L"acplug09.dll", &acplug02_nose, 0, 0.8f, 0, 35, 70},
         {L"acplug09.dll", &acplug02_nose, 0, 1.0f, 0, 0, 70},
+        // acplug10 and acplug13: the inner pair opens with the outer one, further, and stays open.
+        {L"acplug10.dll", &acplug04_nose, 0, 0.0f, 93, 0, 0},
+        {L"acplug10.dll", &acplug04_nose, 0, 0.2f, 93, 40, 62.5f},
+        {L"acplug10.dll", &acplug04_nose, 0, 0.5f, 46.5f, 80, 125},
+        {L"acplug10.dll", &acplug04_nose, 0, 0.8f, 0, 40, 125},
+        {L"acplug10.dll", &acplug04_nose, 1, 0.95f, 0, 0, 125},
+        {L"acplug13.dll", &acplug04_nose, 0, 0.05f, 100, 0, 0},
+        {L"acplug13.dll", &acplug04_nose, 0, 0.2f, 100, 40, 60},
+        {L"acplug13.dll", &acplug04_nose, 0, 0.5f, 50, 80, 120},
+        {L"acplug13.dll", &acplug04_nose, 1, 0.8f, 0, 40, 120},
+        {L"acplug13.dll", &acplug04_nose, 0, 1.0f, 0, 0, 120},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p "

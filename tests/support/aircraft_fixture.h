@@ -83,6 +83,21 @@ protected:
         run(SEQ_NAV_LIGHTS_OFF, 0, 0);
         run(SLOT_ENGINES, 0, -1, 1);
     }
+    // The steep flare (level down to a height of 10, then up to 6 at the ground) and the
+    // touchdown that lowers the nose from 6, seen halfway and at its end.
+    void expect_steep_flare_and_touchdown() {
+        struct Flare {
+            float height, pitch;
+        } flare[] = {{20, 0}, {10, 0}, {5, 3}, {0, 6}};
+        for (const Flare& f : flare) {
+            run(SEQ_FLARE, 0, 0, 0, 0, f.height);
+            EXPECT_NEAR(pitch(), f.pitch, 1e-4f) << "flare at height " << f.height;
+        }
+        run(SEQ_TOUCHDOWN, 1, 1500);
+        EXPECT_NEAR(pitch(), 3, 1e-3f) << "touchdown lowers the nose from 6";
+        finish();
+        EXPECT_NEAR(pitch(), 0, 1e-4f);
+    }
     // Destroys the object: the engine's heap then holds nothing of it and saw no bad free.
     void destroy_leaving_a_clean_heap() {
         ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
