@@ -36,6 +36,7 @@ std::map<int32_t, int32_t> durations_of(const CatalogueRow& row) {
 // Slots that a type builds with a start that does nothing: its flight has no such phase.
 const std::pair<const char*, int32_t> quiet_slots[] = {
     {"acplug12", SEQ_LANDING_LIGHTS_ON},
+    {"acplug15", SEQ_LANDING_LIGHTS_ON},
 };
 
 bool is_quiet(const CatalogueRow& row, int32_t slot) {
