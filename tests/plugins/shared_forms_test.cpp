@@ -275,6 +275,8 @@ TEST_F(SharedForms, TwoSpoilerPanels) {
         {L"acplug12.dll", 1, 0, 750, true, -20},   {L"acplug12.dll", 1, 0, -1, false, 0},
         {L"acplug13.dll", -1, 1, 500, true, -30},  {L"acplug13.dll", -1, 1, -1, true, -60},
         {L"acplug13.dll", 1, 0, -1, false, 0},
+        {L"acplug15.dll", -1, 1, 250, true, -20},  {L"acplug15.dll", -1, 1, -1, true, -40},
+        {L"acplug15.dll", 1, 0, 375, true, -10},   {L"acplug15.dll", 1, 0, -1, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, SLOT_SPOILERS, nullptr) + " for " + std::to_string(c.ms) + " ms");
@@ -299,7 +301,8 @@ TEST_F(SharedForms, TaxiStepWithTheShortLookAhead) {
     } cases[] = {
         {L"acplug12.dll", 5.5f, 0.99f, 0},     {L"acplug12.dll", 5.5f, 1.01f, 1},
         {L"acplug12.dll", 5.5f, 1.99f, 1},     {L"acplug13.dll", 14.8541f, 0.99f, 0},
-        {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug03.dll", 12.296f, 1.99f, 0},
+        {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug15.dll", 4.0544f, 0.99f, 0},
+        {L"acplug15.dll", 4.0544f, 1.01f, 1},  {L"acplug03.dll", 12.296f, 1.99f, 0},
         {L"acplug03.dll", 12.296f, 2.01f, 1},
     };
     const float speed = 2.0f;  // straight ahead: the effective speed is the speed
