@@ -1,9 +1,9 @@
 // acplug15, a carrier jet fighter: the reference type with an afterburner (slot 61), a cockpit
 // door and boarding ladder (slot 62), stabilators that follow every body pitch of the flight
 // phases (slot 71), main struts that compress on the ground, two spoiler panels, four rotating
-// flaps, its own slats and gear, four tyres, no engine slot, reversers, landing lights or
-// second door, a level final approach with the steep flare, the short taxi look-ahead and no
-// engine dynamic light.
+// flaps, its own slats and gear, four tyres, no placeholder, engine slot, reversers, approach
+// phase, door 37, landing, rotating or logo lights or strobes, a level final approach with the
+// steep flare, the short taxi look-ahead and no engine dynamic light.
 #include "acplug15_routines.h"
 #include "empty_sequence_start.h"
 #include "flight_pitches.h"
