@@ -32,6 +32,13 @@ inline void rotate_pair_about_z(KvrnContext context, KvrnLayer plus, KvrnLayer m
     rotate_layer(context, minus, 0.0f, 0.0f, -angle);
 }
 
+// The layer's current pitch: the x of its rotation.
+inline float layer_pitch(KvrnContext context, KvrnLayer layer) {
+    KvrnVector translation = {}, rotation = {}, scale = {};
+    KVRNL_GetMoveLayer(context, layer, &translation, &rotation, &scale, 0, 0);
+    return rotation.x;
+}
+
 inline void move_layer(KvrnContext context, KvrnLayer layer, const KvrnVector& translation,
                        const KvrnVector& rotation) {
     KVRNL_MoveLayer(context, layer, &translation, &rotation, nullptr, 0, 0);

@@ -1,6 +1,7 @@
 #include "sequences.h"
 
 #include "aircraft_type.h"
+#include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
@@ -12,8 +13,10 @@ void post(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1 
     post_action(context, object, command, ival1, ival2, 0.0f, 0.0f);
 }
 
-void pitch(KvrnContext context, KvrnLayer object, float degrees, float height) {
-    post_action(context, object, SLOT_BODY_PITCH, 0, 0, degrees, height);
+// Height of slots 8 and 10: the one their start was given, or the type's held height.
+float airborne_height(const ActionSlot* slot) {
+    float held = type_numbers().held_height;
+    return held != 0.0f ? held : slot->word5.f;
 }
 
 int32_t run_clock(ActionSlot* slot) {
@@ -41,6 +44,13 @@ const ResetPlan* type_reset_plan() {
     return aircraft_type && aircraft_type->reset_plan ? aircraft_type->reset_plan : &reference_reset_plan;
 }
 }  // namespace
+
+void post_body_pitch(KvrnContext context, KvrnLayer object, float degrees, float height) {
+    post_action(context, object, SLOT_BODY_PITCH, 0, 0, degrees, height);
+    int32_t follower = type_numbers().pitch_follower;
+    if (follower != 0 && get_action_slot(context, object, follower))
+        post_action(context, object, follower, 0, 0, degrees, 0.0f);
+}
 
 void run_posts(KvrnContext context, KvrnLayer object, const PostRow* rows, size_t count) {
     for (size_t i = 0; i < count; ++i)
@@ -92,7 +102,7 @@ int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*
 }
 
 int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
-    pitch(context, object, type_numbers().climb_pitch, height);
+    post_body_pitch(context, object, type_numbers().climb_pitch, height);
     return 0;
 }
 
@@ -107,7 +117,7 @@ int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int3
     float degrees = numbers.flare_pitch;
     if (height <= numbers.flare_height && numbers.flare_height > 0.0f)
         degrees += (1.0f - height / numbers.flare_height) * numbers.flare_rise;
-    pitch(context, object, degrees, height);
+    post_body_pitch(context, object, degrees, height);
     return 0;
 }
 
@@ -139,15 +149,13 @@ int32_t seq_rotate_start(KvrnContext context, KvrnLayer object, ActionSlot* slot
 }
 
 void seq_rotate_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, type_numbers().rotate_pitch * slot->progress, 0.0f);
+    post_body_pitch(context, object, type_numbers().rotate_pitch * slot->progress, 0.0f);
 }
 
 int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t,
                                 float, float height) {
     slot->word5.f = height;
-    KvrnVector translation = {}, rotation = {}, scale = {};
-    KVRNL_GetMoveLayer(context, object, &translation, &rotation, &scale, 0, 0);
-    slot->word6.f = rotation.x;
+    slot->word6.f = layer_pitch(context, object);
     if (ival1 != 0) {
         post(context, object, SLOT_ROLIGHT, 100);
         post(context, object, SLOT_LOGO_LIGHT, 1);
@@ -163,7 +171,7 @@ int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlo
 }
 
 void seq_after_takeoff_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, (1.0f - slot->progress) * slot->word6.f, slot->word5.f);
+    post_body_pitch(context, object, (1.0f - slot->progress) * slot->word6.f, airborne_height(slot));
 }
 
 int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t,
@@ -184,7 +192,7 @@ int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot
 }
 
 void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, type_numbers().final_pitch * slot->progress, slot->word5.f);
+    post_body_pitch(context, object, type_numbers().final_pitch * slot->progress, airborne_height(slot));
     if (slot->progress == 1.0f) post(context, object, SLOT_FRONT_LIGHT, 1, 0);
 }
 
@@ -194,7 +202,7 @@ int32_t seq_touchdown_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t iv
 }
 
 void seq_touchdown_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, (1.0f - slot->progress) * type_numbers().touchdown_pitch, 0.0f);
+    post_body_pitch(context, object, (1.0f - slot->progress) * type_numbers().touchdown_pitch, 0.0f);
     if (slot->progress == 1.0f && slot->word1.i != 0) post(context, object, SLOT_FRONT_LIGHT, 1, slot->word1.i);
 }
 

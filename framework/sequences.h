@@ -14,6 +14,11 @@ struct PostRow {
 
 void run_posts(KvrnContext context, KvrnLayer object, const PostRow* rows, size_t count);
 
+// Pitches the body (slot 20) to `degrees` at `height` above the ground, then the type's pitch
+// follower (TypeNumbers::pitch_follower) to the same pitch. Every body pitch of the sequences
+// goes through it.
+void post_body_pitch(KvrnContext context, KvrnLayer object, float degrees, float height);
+
 // A slot word that the reset sets to 0.
 struct SlotWordClear {
     int32_t slot, word;

@@ -36,6 +36,12 @@ struct TypeNumbers {
     float flare_rise;          // slot 11 adds up to this much as the height falls to 0
     float flare_height;        // slot 11: height where the flare begins
     float touchdown_pitch;     // slot 12 starts at it and lowers the nose to 0
+    // A slot that every body pitch of the sequences also goes to, right after slot 20, with the
+    // same pitch and height 0 (stabilators that follow the body); 0: none.
+    int32_t pitch_follower = 0;
+    // The height that slots 8 and 10 pass with their pitch instead of the height their start was
+    // given, holding ground-following struts extended in the air; 0: the start's height.
+    float held_height = 0.0f;
 
     // Surfaces.
     float spoiler_angle;       // slot 21 fully up, degrees about x
