@@ -27,17 +27,8 @@ const float SETTLE_HOLD_FROM = 0.3f, SETTLE_LEVEL_FROM = 0.63f, SETTLE_DESCENT_F
 void post(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2 = 0) {
     post_action(context, object, command, ival1, ival2, 0.0f, 0.0f);
 }
-void pitch(KvrnContext context, KvrnLayer object, float degrees, float height = 0.0f) {
-    post_action(context, object, SLOT_BODY_PITCH, 0, 0, degrees, height);
-}
 void stabilizer(KvrnContext context, KvrnLayer object, float degrees) {
     post_action(context, object, SLOT_STABILIZERS, 0, 0, degrees, 0.0f);
-}
-
-float root_pitch(KvrnContext context, KvrnLayer object) {
-    KvrnVector translation = {}, rotation = {}, scale = {};
-    KVRNL_GetMoveLayer(context, object, &translation, &rotation, &scale, 0, 0);
-    return rotation.x;
 }
 
 // The whole object at `height` above its ground position.
@@ -64,7 +55,7 @@ int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot* s
 void seq_liftoff_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     float p = slot->progress;
     lift_object(context, object, HOVER_HEIGHT * (1.0f - cosf(PI * p)) / 2.0f);
-    pitch(context, object, LIFTOFF_PITCH * p);
+    post_body_pitch(context, object, LIFTOFF_PITCH * p, 0.0f);
 }
 
 int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
@@ -75,15 +66,16 @@ int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*
 }
 
 void seq_nose_down_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, LIFTOFF_PITCH + NOSE_DOWN_MORE * slot->progress);
+    post_body_pitch(context, object, LIFTOFF_PITCH + NOSE_DOWN_MORE * slot->progress, 0.0f);
 }
 
 void seq_rotate_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, (1.0f - slot->progress) * (LIFTOFF_PITCH + NOSE_DOWN_MORE));
+    post_body_pitch(context, object, (1.0f - slot->progress) * (LIFTOFF_PITCH + NOSE_DOWN_MORE), 0.0f);
 }
 
 int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
-    pitch(context, object, height > FLARE_HEIGHT ? CLIMB_PITCH : height / FLARE_HEIGHT * CLIMB_PITCH);
+    float degrees = height > FLARE_HEIGHT ? CLIMB_PITCH : height / FLARE_HEIGHT * CLIMB_PITCH;
+    post_body_pitch(context, object, degrees, 0.0f);
     return 0;
 }
 
@@ -113,7 +105,7 @@ void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* 
 // The nose rises from 5 at the flare height to 10 at the ground, the stabilizer from 8 to 30.
 int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
     float nose = height > FLARE_HEIGHT ? FLARE_PITCH : (1.0f - height / FLARE_HEIGHT) * FLARE_PITCH + FLARE_PITCH;
-    pitch(context, object, nose, height + HOVER_HEIGHT);
+    post_body_pitch(context, object, nose, height + HOVER_HEIGHT);
     stabilizer(context, object,
                STABILIZER_CRUISE - (1.0f - nose / FLARE_PITCH) * (STABILIZER_PARKED - STABILIZER_CRUISE));
     return 0;
@@ -123,12 +115,12 @@ int32_t seq_touchdown_start(KvrnContext context, KvrnLayer object, ActionSlot* s
                             float) {
     slot->word1.i = ival1;
     start_clock(slot);
-    slot->word6.f = root_pitch(context, object);
+    slot->word6.f = layer_pitch(context, object);
     return slot->duration;
 }
 
 void seq_touchdown_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    pitch(context, object, (1.0f - slot->progress) * slot->word6.f);
+    post_body_pitch(context, object, (1.0f - slot->progress) * slot->word6.f, 0.0f);
     if (slot->progress == 1.0f && slot->word1.i != 0) post(context, object, SLOT_FRONT_LIGHT, 1, slot->word1.i);
 }
 
