@@ -31,7 +31,8 @@ void stabilizer(KvrnContext context, KvrnLayer object, float degrees) {
     post_action(context, object, SLOT_STABILIZERS, 0, 0, degrees, 0.0f);
 }
 
-// The whole object at `height` above its ground position.
+// The whole object lifted to `height`: its own translation becomes (0, height, 0), its rotation
+// stays.
 void lift_object(KvrnContext context, KvrnLayer object, float height) {
     translate_layer(context, object, 0.0f, height, 0.0f);
 }
