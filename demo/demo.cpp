@@ -78,8 +78,9 @@ void show_lights() {
 }
 
 void show_surfaces() {
-    printf("flaps %.1f deg, slats %.1f deg, pitch %.2f, gear strut %.0f\n", part(L"X_flap0101").rotation.x,
-           part(L"X_2slat").rotation.x, layer(aircraft).rotation.x, part(L"nosegear").rotation.x);
+    printf("flaps %.1f deg, slats %.1f deg, pitch %.2f, height %.2f, gear strut %.0f\n", part(L"X_flap0101").rotation.x,
+           part(L"X_2slat").rotation.x, layer(aircraft).rotation.x, layer(aircraft).translation.y,
+           part(L"nosegear").rotation.x);
 }
 
 void show_landing() {

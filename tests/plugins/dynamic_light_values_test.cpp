@@ -49,6 +49,10 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug13.dll", 50, true, 2.0f, 90, &upper},   {L"acplug13.dll", 150, false, 0, 0, nullptr},
         {L"acplug13.dll", 300, false, 0, 0, nullptr},    {L"acplug13.dll", 550, true, 12.0f, WHITE, &left},
         {L"acplug13.dll", 650, true, 12.0f, WHITE, &right},
+        // No strobes: nothing after the beacon's two tenths.
+        {L"acplug17.dll", 50, true, 1.0f, 255, &upper},  {L"acplug17.dll", 150, true, 1.5f, 255, &lower},
+        {L"acplug17.dll", 300, false, 0, 0, nullptr},    {L"acplug17.dll", 550, false, 0, 0, nullptr},
+        {L"acplug17.dll", 650, false, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

@@ -68,7 +68,8 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
                  {L"acplug04.dll", 23.0f}, {L"acplug05.dll", 13.5485f}, {L"acplug06.dll", 26.7f},
                  {L"acplug07.dll", 26.7f}, {L"acplug09.dll", 20.3f}, {L"acplug10.dll", 11.5f},
                  {L"acplug13.dll", 14.8541f}, {L"acplug15.dll", 4.0544f},
-                 {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"}};
+                 {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"},
+                 {L"acplug17.dll", 2.86f, L"atm", L"atm_all", L"tbr_M"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wheelbase " << c.wheelbase);
         load(c.dll);
@@ -102,7 +103,7 @@ TEST_F(GroundPlugin, PushbackBehindTheSmallTowVehicle) {
     struct Case {
         const wchar_t* dll;
         float wheelbase;
-    } cases[] = {{L"acplug12.dll", 5.5f}};
+    } cases[] = {{L"acplug12.dll", 5.5f}, {L"acplug17.dll", 2.86f}};
     enum Scene { BOTH_TUGS, NO_SMALL_TUG, NOT_ASKED_FOR };
     for (const Case& c : cases) {
         for (Scene scene : {BOTH_TUGS, NO_SMALL_TUG, NOT_ASKED_FOR}) {
