@@ -17,9 +17,16 @@ const wchar_t* const panels[] = {L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
 const wchar_t* const gear_shown[] = {L"01body03", L"03body03", L"04body03", L"tire001",
                                      L"tire002",  L"tire004",  L"tire005"};
 
+const float UPPER_LAMP_BASE = 2.0f, LOWER_LAMP_BASE = 3.0f;
+
 class Acplug14 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug14.dll"; }
+    void before_create() override {
+        kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"atlightu"), UPPER_LAMP_BASE);
+        kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"atlightd"), LOWER_LAMP_BASE);
+        kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"at_pointu"), 9.0f);
+    }
 
     // Gear at progress p: extending from up (from 0) or retracting from down (from 1).
     void gear_at(float p, int32_t from = 0) { progress_at(SLOT_GEAR, 12000, from, p); }
@@ -170,6 +177,25 @@ TEST_F(Acplug14, FrontAndRearDoors) {
     run(SLOT_DOOR, 1, -1);
     expect_vec(rotation(L"Z_door01"), {0, 0, 0}, "the rear door leaves the front one alone");
     EXPECT_FALSE(visible(L"03body03"));
+}
+
+// The beacon flashes its two lamps on their own base scales; the markers after them, where the
+// dynamic light sits, neither glow nor show.
+TEST_F(Acplug14, BeaconFlashesItsLampsNotItsMarkers) {
+    EXPECT_EQ(slot(SLOT_BEACON)->word5.f, UPPER_LAMP_BASE);
+    EXPECT_EQ(slot(SLOT_BEACON)->word6.f, LOWER_LAMP_BASE);
+    KvrnLayerState marker_before = layer(L"at_pointu");
+    EXPECT_EQ(run(SLOT_BEACON, 1, 50), -1);
+    EXPECT_TRUE(visible(L"atlightu"));
+    EXPECT_TRUE(visible(L"atlightd"));
+    EXPECT_NEAR(layer(L"atlightu").sprite_scale, UPPER_LAMP_BASE, 1e-4f) << "the upper lamp at its peak";
+    tick(100);
+    EXPECT_NEAR(layer(L"atlightd").sprite_scale, LOWER_LAMP_BASE, 1e-4f) << "then the lower one";
+    EXPECT_NEAR(layer(L"atlightu").sprite_scale, 0.0f, 1e-4f);
+    KvrnLayerState marker = layer(L"at_pointu");
+    EXPECT_EQ(marker.sprite_scale, marker_before.sprite_scale);
+    EXPECT_EQ(marker.visible, marker_before.visible);
+    EXPECT_NE(handle(L"at_pointd"), 0u) << "looked up";
 }
 
 // The reset parks the aircraft with both doors closed; it posts no placeholder or slats.
