@@ -18,6 +18,13 @@ float flash(float p, float from) {
 
 // The lower lamp flashes and lights the dynamic light only on types that have one.
 bool has_lower_lamp() { return type_numbers().beacon_lamps >= 2; }
+
+// Where light 7 sits for beacon lamp `lamp` (0 upper, 1 lower): at the lamp, or at its marker
+// layer where the type has one (the builder stores the layer count less one in `timed`).
+KvrnLayer beacon_light_at(const ActionSlot* beacon, uint32_t lamp) {
+    uint32_t at = type_numbers().beacon_light_marks + lamp;
+    return at <= beacon->timed ? beacon->layers[at] : beacon->layers[lamp];
+}
 }  // namespace
 
 int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
@@ -162,10 +169,10 @@ void light_update(KvrnContext context, KvrnLayer object) {
     KvrnLayer lamp = 0;
     if (p > 0.0f && p < 0.1f) {
         flash_at = &numbers.upper_beacon;
-        lamp = beacon->layers[0];
+        lamp = beacon_light_at(beacon, 0);
     } else if (p >= 0.1f && p < 0.2f && has_lower_lamp()) {
         flash_at = &numbers.lower_beacon;
-        lamp = beacon->layers[1];
+        lamp = beacon_light_at(beacon, 1);
     }
     ActionSlot* nav = table_slot(table, SLOT_NAV_LIGHTS);
     ActionSlot* strobes = table_slot(table, SLOT_STROBES);

@@ -68,6 +68,9 @@ struct TypeNumbers {
 
     // Beacon and engine dynamic light.
     uint32_t beacon_lamps;     // slot 30's lamps: 2 ("atlightu", "atlightd") or 1 ("atlightu")
+    // Where in slot 30's layers light 7 sits for the two flashes: 0 at the lamps themselves; 2 at
+    // the marker layers that follow the two lamps ("at_pointu", "at_pointd").
+    uint32_t beacon_light_marks = 0;
     LightFlash upper_beacon;   // first tenth of the beacon second
     LightFlash lower_beacon;   // second tenth, at the lower lamp
     LightFlash strobe;         // wing tips, 0.5 to 0.7 of the beacon second

@@ -11,6 +11,7 @@ using DynamicLightValues = PluginFixture;
 TEST_F(DynamicLightValues, ThroughABeaconSecond) {
     const KvrnVector upper = {0, 3, 1, 0}, lower = {0, -1, 2, 0}, left = {-17, 1, -2, 0}, right = {17, 1, -2, 0};
     const KvrnVector below_upper = {0, 2.76f, 1, 0};  // 0.24 under "atlightu"
+    const KvrnVector upper_mark = {0.5f, 3.5f, -6, 0}, lower_mark = {0.5f, -1.5f, -6, 0};  // "at_pointu", "at_pointd"
     const uint32_t WHITE = 0xFFFFFF;
     struct Case {
         const wchar_t* dll;
@@ -53,6 +54,10 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug17.dll", 50, true, 1.0f, 255, &upper},  {L"acplug17.dll", 150, true, 1.5f, 255, &lower},
         {L"acplug17.dll", 300, false, 0, 0, nullptr},    {L"acplug17.dll", 550, false, 0, 0, nullptr},
         {L"acplug17.dll", 650, false, 0, 0, nullptr},
+        // The beacon's light sits at its marker layers, not at the lamps.
+        {L"acplug14.dll", 50, true, 2.5f, 255, &upper_mark}, {L"acplug14.dll", 150, true, 1.5f, 255, &lower_mark},
+        {L"acplug14.dll", 300, false, 0, 0, nullptr},    {L"acplug14.dll", 550, true, 7.0f, WHITE, &left},
+        {L"acplug14.dll", 650, true, 7.0f, WHITE, &right},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");
@@ -62,6 +67,8 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         kvrn_host_set_transform(handle(L"atlightd"), &lower, nullptr);
         kvrn_host_set_transform(handle(L"wglightl"), &left, nullptr);
         kvrn_host_set_transform(handle(L"wglightr"), &right, nullptr);
+        if (KvrnLayer mark = handle(L"at_pointu")) kvrn_host_set_transform(mark, &upper_mark, nullptr);
+        if (KvrnLayer mark = handle(L"at_pointd")) kvrn_host_set_transform(mark, &lower_mark, nullptr);
         start(SLOT_LIGHT_PARAMS, 1, 1);
         start(SLOT_NAV_LIGHTS, 1);
         start(SLOT_STROBES, 1);

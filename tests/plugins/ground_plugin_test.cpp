@@ -67,7 +67,7 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
     } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
                  {L"acplug04.dll", 23.0f}, {L"acplug05.dll", 13.5485f}, {L"acplug06.dll", 26.7f},
                  {L"acplug07.dll", 26.7f}, {L"acplug09.dll", 20.3f}, {L"acplug10.dll", 11.5f},
-                 {L"acplug13.dll", 14.8541f}, {L"acplug15.dll", 4.0544f},
+                 {L"acplug13.dll", 14.8541f}, {L"acplug14.dll", 11.2f}, {L"acplug15.dll", 4.0544f},
                  {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"},
                  {L"acplug17.dll", 2.86f, L"atm", L"atm_all", L"tbr_M"}};
     for (const Case& c : cases) {
@@ -165,6 +165,7 @@ TEST_F(GroundPlugin, PushbackFollowsTheTypesRoute) {
         {L"acplug10.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
         {L"acplug13.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
         {L"acplug15.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug14.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(narrow_name(c.dll));
@@ -275,6 +276,7 @@ const LandingCase landing_cases[] = {
     {L"acplug13.dll", L"body03", L"X_flap0401", {35, 0, 0, 0}, nullptr, {}, 0, 6},
     // No landing lights: the front beam comes on at the end of the final configuration.
     {L"acplug15.dll", L"body03", L"X_flap0101", {45, 0, 0, 0}, L"Z_2slat", {-10, 0, 0, 0}, 0, 6, L"ldlightm"},
+    {L"acplug14.dll", L"01body03", L"X_flap0201", {37.5f, 0, 0, 0}, nullptr, {}, 0, 6, L"ldlightl"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),

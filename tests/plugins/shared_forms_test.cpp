@@ -8,7 +8,7 @@
 #include "ground_path.h"
 
 namespace {
-const wchar_t* const glow_layers[] = {L"ldlightl1", L"ldlightml", nullptr};
+const wchar_t* const glow_layers[] = {L"ldlightl1", L"ldlightl", L"ldlightml", nullptr};
 const float LANDING_BASE = 2.0f, BEAM_BASE = 4.0f;
 const int32_t AS_CREATED = -1;  // a case's slot: nothing run after create
 
@@ -22,6 +22,7 @@ protected:
     void fly(const wchar_t* dll) {
         load(dll, true, glow_layers);
         kvrn_host_set_base_scale(handle(L"ldlightl1"), LANDING_BASE);
+        kvrn_host_set_base_scale(handle(L"ldlightl"), LANDING_BASE);  // the pair "ldlightl", "ldlightr"
         kvrn_host_set_base_scale(handle(L"ldlightml"), BEAM_BASE);
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     }
@@ -78,6 +79,13 @@ TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
         {L"acplug07.dll", AS_CREATED, -1, 0, 0, 0, 0, L"X_02t1Lshaft", {0, 0, 0}},
         {L"acplug06.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {45, 0, 0}},
         {L"acplug07.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Rshaft", {45, 0, 0}},
+        // acplug14: bogies hang at 10; its gear gives them no tilt.
+        {L"acplug14.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, nullptr, {3, 0, 0}},
+        {L"acplug14.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Rshaft", {1, 0, 0}},
+        {L"acplug14.dll", SLOT_BODY_PITCH, -1, 0, 3, 0.2f, 0, L"X_02t1Lshaft", {1, 0, 0}},
+        {L"acplug14.dll", SLOT_BODY_PITCH, -1, 0, 6, 0, 0, L"X_02t1Rshaft", {-6, 0, 0}},
+        {L"acplug14.dll", SLOT_BODY_PITCH, -1, 0, 2, 0.5f, 0, L"X_02t1Lshaft", {10, 0, 0}},
+        {L"acplug14.dll", SLOT_GEAR, 0, 1, 0, 0, -1, L"X_02t1Lshaft", {0, 0, 0}},
         // acplug07: the eased door swings to -120.
         {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, 1500, L"Z_1door", {0, 0, -17.5736f}},
         {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, 3000, L"Z_1door", {0, 0, -60}},
@@ -126,6 +134,12 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightml", true, 0.5f * BEAM_BASE, -1},
         {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 0, -1, L"ldlightmr", true, BEAM_BASE, -1},
         {L"acplug09.dll", SLOT_FRONT_LIGHT, -1, 1, 1, -1, L"frlight", true, 1.0f, 0},
+        // acplug14: the landing-light pair is "ldlightl" and "ldlightr".
+        {L"acplug14.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightl", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug14.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightr", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug14.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightr", false, 0, -1},
+        {L"acplug14.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug14.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
@@ -141,6 +155,7 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         }
         if (c.slot == SLOT_LANDING_LIGHTS) {
             EXPECT_EQ(handle(L"ldlightl2"), 0u) << "one lamp pair";
+            EXPECT_EQ(handle(L"ldlightr") != 0, handle(L"ldlightr1") == 0) << "one lamp pair";
         }
         EXPECT_EQ(handle(L"ldlight"), 0u) << "the beams are the left and the right one";
         send(KVRN_CMD_DESTROY);
@@ -303,6 +318,8 @@ TEST_F(SharedForms, TaxiStepWithTheShortLookAhead) {
         {L"acplug12.dll", 5.5f, 1.99f, 1},     {L"acplug13.dll", 14.8541f, 0.99f, 0},
         {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug15.dll", 4.0544f, 0.99f, 0},
         {L"acplug15.dll", 4.0544f, 1.01f, 1},  {L"acplug03.dll", 12.296f, 1.99f, 0},
+        {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug14.dll", 11.2f, 0.99f, 0},
+        {L"acplug14.dll", 11.2f, 1.01f, 1},    {L"acplug03.dll", 12.296f, 1.99f, 0},
         {L"acplug03.dll", 12.296f, 2.01f, 1},
     };
     const float speed = 2.0f;  // straight ahead: the effective speed is the speed
