@@ -40,7 +40,8 @@ void second_door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     translate_layer(context, layers[DOOR], door.x, 0.0f, door.z);
     StairPose stair = stair_pose(p);
     show_layer(context, layers[STAIR_ON], stair.on);
-    move_layer(context, layers[STAIR_1], {-stair.offset, 0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, stair.folded * FOLDED[0], 0.0f});
+    move_layer(context, layers[STAIR_1], {-stair.offset, 0.0f, 0.0f, 0.0f},
+               {0.0f, 0.0f, stair.folded * FOLDED[0], 0.0f});
     rotate_layer(context, layers[STAIR_2], 0.0f, 0.0f, -stair.folded * FOLDED[1]);
     rotate_layer(context, layers[STAIR_3], 0.0f, 0.0f, -stair.folded * FOLDED[2]);
 }

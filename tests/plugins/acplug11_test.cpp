@@ -149,7 +149,8 @@ TEST_F(Acplug11, BladePitchRemembersTheLastChange) {
         SCOPED_TRACE(testing::Message() << c.from << " to " << c.to << " after " << c.ms << " ms");
         run(SLOT_ENGINES, c.from, -1, 1);
         run(SLOT_ENGINES, c.to, c.ms, 1);
-        for (int b = 0; b < 8; ++b) expect_vec(rotation(blades[b]), {0, c.pitch, rolls[b % 4]}, narrow(blades[b]), 1e-3f);
+        for (int b = 0; b < 8; ++b)
+            expect_vec(rotation(blades[b]), {0, c.pitch, rolls[b % 4]}, narrow(blades[b]), 1e-3f);
         EXPECT_EQ(visible(L"Z_e1low"), c.hub_shown);
         EXPECT_EQ(visible(L"Z_e2high"), c.disc_shown);
         EXPECT_EQ(handle(L"X_02e1low"), 0u) << "no blades of the other layout";
