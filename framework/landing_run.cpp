@@ -4,6 +4,7 @@
 #include <math.h>
 
 #include "layer_ops.h"
+#include "type_numbers.h"
 
 namespace {
 const float START_SPEED = 200.0f;     // km/h
@@ -64,9 +65,10 @@ float landing_height(float d) {
 
 int32_t landing_demo_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
                            float fval1, float) {
+    const TypeNumbers& numbers = type_numbers();
     slot->word5.f = fval1;
     slot->word6.f = START_SPEED;
-    slot->word7.f = 0.0f;
+    if (!numbers.landing_keeps_sway) slot->word7.f = 0.0f;
     slot->running = 1;
     slot->elapsed = 0;
     slot->word1.i = ival1;
@@ -80,7 +82,8 @@ int32_t landing_demo_start(KvrnContext context, KvrnLayer object, ActionSlot* sl
     jump_to_end(context, object);
     run_command(context, object, SEQ_FINAL, ival1, 0, 0.0f, 0.0f);
     slot->word3.i = SEQ_FINAL;
-    jump_to_end(context, object);
+    // Without this last jump the final configuration runs on its own clocks during the approach.
+    if (numbers.landing_final_snap) jump_to_end(context, object);
     return -1;
 }
 

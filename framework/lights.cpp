@@ -170,7 +170,7 @@ void light_update(KvrnContext context, KvrnLayer object) {
     if (p > 0.0f && p < 0.1f) {
         flash_at = &numbers.upper_beacon;
         lamp = beacon_light_at(beacon, 0);
-    } else if (p >= 0.1f && p < 0.2f && has_lower_lamp()) {
+    } else if (p >= 0.1f && p < 0.2f && has_lower_lamp() && numbers.lower_beacon.range > 0.0f) {
         flash_at = &numbers.lower_beacon;
         lamp = beacon_light_at(beacon, 1);
     }

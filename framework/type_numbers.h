@@ -72,8 +72,12 @@ struct TypeNumbers {
     // the marker layers that follow the two lamps ("at_pointu", "at_pointd").
     uint32_t beacon_light_marks = 0;
     LightFlash upper_beacon;   // first tenth of the beacon second
-    LightFlash lower_beacon;   // second tenth, at the lower lamp
+    LightFlash lower_beacon;   // second tenth, at the lower lamp; range 0: the lower lamp lights no light
     LightFlash strobe;         // wing tips, 0.5 to 0.7 of the beacon second
+
+    // Scripted landing run (slot 42).
+    uint32_t landing_final_snap;  // non-zero: every clock jumps to its end after the final configuration
+    uint32_t landing_keeps_sway;  // non-zero: a new run goes on with the sway clock of the last one
 };
 
 // The reference type's numbers.

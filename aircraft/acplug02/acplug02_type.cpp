@@ -10,6 +10,7 @@
 #include "linear_door.h"
 #include "reference_type.h"
 #include "shared_numbers.h"
+#include "short_pushback_route.h"
 #include "two_beam_lights.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
@@ -78,12 +79,7 @@ const GroundPath acplug02_ground = [] {
     GroundPath ground = reference_ground_path;
     ground.taxi.wheelbase = 31.0f;
     ground.taxi.steer_time = 4000.0f;
-    // 81.7999, not 81.8: the route as this type has always driven it.
-    const float route[PUSHBACK_WAYPOINTS][2] = {{100, 81.7999f}, {0, 81.7999f}, {0, 0}, {-100, 0}, {-200, 0}};
-    for (int i = 0; i < PUSHBACK_WAYPOINTS; ++i) {
-        ground.waypoints[i][0] = route[i][0];
-        ground.waypoints[i][1] = route[i][1];
-    }
+    drive_short_pushback_route(ground);
     ground.geometry = two_point_geometry(1.0f, 5.7384f, -1.22f);
     return ground;
 }();

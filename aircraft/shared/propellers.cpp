@@ -16,7 +16,7 @@ const float FULL_PITCH_FROM = 10.0f;
 const float FADE_FROM = 25.0f;         // the disc fades in above this power
 const uint32_t HUB_LAYERS_PER_ENGINE = 2;
 
-float blade_pitch(float spool) {
+float standard_blade_pitch(const ActionSlot*, float spool) {
     if (spool <= 0.0f) return 0.0f;
     return spool > FULL_PITCH_FROM ? FULL_PITCH : spool / FULL_PITCH_FROM * FULL_PITCH;
 }
@@ -38,10 +38,11 @@ void fade(KvrnContext context, KvrnLayer hub, KvrnLayer disc, uint32_t hub_trans
 }
 
 // One propeller at its engine's power; true while it is not at rest at 0.
-bool propeller_update(KvrnContext context, EngineSpool* engine, KvrnLayer hub, KvrnLayer disc,
-                      const KvrnLayer* blades, const PropellerNumbers& numbers, float seconds) {
+bool propeller_update(KvrnContext context, const ActionSlot* slot, EngineSpool* engine, KvrnLayer hub,
+                      KvrnLayer disc, const KvrnLayer* blades, const PropellerNumbers& numbers, float seconds) {
     float s = engine->spool;
-    pose_blades(context, blades, numbers, blade_pitch(s));
+    BladePitch* pitch = numbers.pitch ? numbers.pitch : standard_blade_pitch;
+    pose_blades(context, blades, numbers, pitch(slot, s));
     if (s == 0.0f) {
         fade(context, hub, disc, 0, true, false);
         return false;
@@ -75,7 +76,7 @@ void engine_spool_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     bool turning = false;
     for (uint32_t e = 0; e < engines; ++e) {
         KvrnLayer hub = slot->layers[HUB_LAYERS_PER_ENGINE * e], disc = slot->layers[HUB_LAYERS_PER_ENGINE * e + 1];
-        if (propeller_update(context, &block[e], hub, disc, blades + e * numbers.blades, numbers, seconds))
+        if (propeller_update(context, slot, &block[e], hub, disc, blades + e * numbers.blades, numbers, seconds))
             turning = true;
     }
     // Both discs turn with the second engine, the last one to spool up.

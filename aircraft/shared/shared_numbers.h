@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+struct ActionSlot;
+
 // One propeller blade of the propeller form (slot 28): rotation (pitch_x × P, pitch_y × P, roll),
 // P being the blade pitch of the moment.
 struct BladePose {
@@ -11,12 +13,17 @@ struct BladePose {
     float roll;
 };
 
-// The propeller form's numbers: blade layers per engine, one pose each, and the sense in which
-// hubs and discs turn.
+// Blade pitch in degrees at an engine's power, read from the engine slot where the schedule
+// depends on the last change of power.
+typedef float BladePitch(const ActionSlot* slot, float spool);
+
+// The propeller form's numbers: blade layers per engine, one pose each, the sense in which hubs
+// and discs turn, and the blade pitch schedule.
 struct PropellerNumbers {
     uint32_t blades;
     const BladePose* poses;  // `blades` of them
     float turn;              // 1: hubs and discs turn positively about z; -1: the other way
+    BladePitch* pitch = nullptr;  // NULL: 0 at rest, up to 30 by power 10, 30 above
 };
 
 struct SharedNumbers {

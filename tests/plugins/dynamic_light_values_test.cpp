@@ -58,6 +58,13 @@ TEST_F(DynamicLightValues, ThroughABeaconSecond) {
         {L"acplug14.dll", 50, true, 2.5f, 255, &upper_mark}, {L"acplug14.dll", 150, true, 1.5f, 255, &lower_mark},
         {L"acplug14.dll", 300, false, 0, 0, nullptr},    {L"acplug14.dll", 550, true, 7.0f, WHITE, &left},
         {L"acplug14.dll", 650, true, 7.0f, WHITE, &right},
+        // acplug11's lower lamp flashes but lights nothing; acplug16 has no strobes.
+        {L"acplug11.dll", 50, true, 2.0f, 255, &upper},  {L"acplug11.dll", 150, false, 0, 0, nullptr},
+        {L"acplug11.dll", 300, false, 0, 0, nullptr},    {L"acplug11.dll", 550, true, 7.0f, WHITE, &left},
+        {L"acplug11.dll", 650, true, 7.0f, WHITE, &right},
+        {L"acplug16.dll", 50, true, 1.0f, 1, &upper},    {L"acplug16.dll", 150, true, 2.0f, 100, &lower},
+        {L"acplug16.dll", 300, false, 0, 0, nullptr},    {L"acplug16.dll", 550, false, 0, 0, nullptr},
+        {L"acplug16.dll", 650, false, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at " << c.ms << " ms");

@@ -68,6 +68,7 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
                  {L"acplug04.dll", 23.0f}, {L"acplug05.dll", 13.5485f}, {L"acplug06.dll", 26.7f},
                  {L"acplug07.dll", 26.7f}, {L"acplug09.dll", 20.3f}, {L"acplug10.dll", 11.5f},
                  {L"acplug13.dll", 14.8541f}, {L"acplug14.dll", 11.2f}, {L"acplug15.dll", 4.0544f},
+                 {L"acplug11.dll", 7.5f}, {L"acplug16.dll", 10.7f},
                  {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"},
                  {L"acplug17.dll", 2.86f, L"atm", L"atm_all", L"tbr_M"}};
     for (const Case& c : cases) {
@@ -166,6 +167,8 @@ TEST_F(GroundPlugin, PushbackFollowsTheTypesRoute) {
         {L"acplug13.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
         {L"acplug15.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
         {L"acplug14.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug11.dll", {{100, 100}, {0, 100}, {0, 0}, {-100, -100}, {-200, -100}}},
+        {L"acplug16.dll", {{100, 81.7999f}, {0, 81.7999f}, {0, 0}, {-100, 0}, {-200, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(narrow_name(c.dll));
@@ -204,6 +207,7 @@ struct LandingCase {
     float final_pitch, flare_pitch;
     const wchar_t* landing_light = L"ldlightl1";  // shown in landing configuration
     bool no_spoilers = false;  // the type has no spoilers to deploy on the roll-out
+    int32_t own_clocks_ms = 0;  // the final configuration runs on its own clocks for this long
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << narrow_name(c.dll); }
@@ -219,7 +223,12 @@ TEST_P(ScriptedLanding, ToAStandstill) {
     KvrnLayer path = kvrn_host_add_layer(0, L"approach");
 
     EXPECT_EQ(start(42, 1, static_cast<int32_t>(path), 1200.0f), -1);
-    // In landing configuration at once: gear down, flaps and slats out, landing lights on.
+    if (c.own_clocks_ms) {
+        EXPECT_FALSE(layer(c.main_gear).visible) << "the gear only starts down";
+        tick(c.own_clocks_ms);
+    }
+    // In landing configuration at once (or once its own clocks have run): gear down, flaps and
+    // slats out, landing lights on.
     EXPECT_EQ(layer(L"nosegear").rotation.x, 0.0f) << "nose gear down";
     EXPECT_TRUE(layer(c.main_gear).visible) << "main gear down";
     KvrnVector flap = layer(c.flap).rotation;
@@ -277,6 +286,8 @@ const LandingCase landing_cases[] = {
     // No landing lights: the front beam comes on at the end of the final configuration.
     {L"acplug15.dll", L"body03", L"X_flap0101", {45, 0, 0, 0}, L"Z_2slat", {-10, 0, 0, 0}, 0, 6, L"ldlightm"},
     {L"acplug14.dll", L"01body03", L"X_flap0201", {37.5f, 0, 0, 0}, nullptr, {}, 0, 6, L"ldlightl"},
+    {L"acplug11.dll", L"body03", L"X_flap0101", {20, 0, 0, 0}, nullptr, {}, 0, 6, L"ldlightl", true, 10000},
+    {L"acplug16.dll", L"body03", L"X_flap0401", {30, 0, 0, 0}, nullptr, {}, 0, 6, L"ldlightl1", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plugins, ScriptedLanding, ::testing::ValuesIn(landing_cases),

@@ -22,7 +22,7 @@ protected:
     void fly(const wchar_t* dll) {
         load(dll, true, glow_layers);
         kvrn_host_set_base_scale(handle(L"ldlightl1"), LANDING_BASE);
-        kvrn_host_set_base_scale(handle(L"ldlightl"), LANDING_BASE);  // the pair "ldlightl", "ldlightr"
+        kvrn_host_set_base_scale(handle(L"ldlightl"), LANDING_BASE);  // the pair "ldlightl", "ldlightr" (acplug11, acplug14)
         kvrn_host_set_base_scale(handle(L"ldlightml"), BEAM_BASE);
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     }
@@ -92,6 +92,12 @@ TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
         {L"acplug07.dll", SLOT_DOOR, 0, 1, 0, 0, -1, L"Z_1door", {0, 0, -120}},
         {L"acplug07.dll", SLOT_DOOR, 1, 0, 0, 0, 4500, L"Z_1door", {0, 0, -17.5736f}},
         {L"acplug07.dll", SLOT_DOOR, 1, 0, 0, 0, -1, L"Z_1door", {0, 0, 0}},
+        // acplug11: the eased door "Z_door02" swings to 110 within a second.
+        {L"acplug11.dll", SLOT_DOOR, 0, 1, 0, 0, 250, L"Z_door02", {0, 0, 16.1091f}},
+        {L"acplug11.dll", SLOT_DOOR, 0, 1, 0, 0, 500, L"Z_door02", {0, 0, 55}},
+        {L"acplug11.dll", SLOT_DOOR, 0, 1, 0, 0, -1, L"Z_door02", {0, 0, 110}},
+        {L"acplug11.dll", SLOT_DOOR, 1, 0, 0, 0, 750, L"Z_door02", {0, 0, 16.1091f}},
+        {L"acplug11.dll", SLOT_DOOR, 1, 0, 0, 0, -1, L"Z_door02", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));
@@ -140,6 +146,16 @@ TEST_F(SharedForms, TwoBeamLightsGlow) {
         {L"acplug14.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightr", false, 0, -1},
         {L"acplug14.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
         {L"acplug14.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+        {L"acplug16.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightl1", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug16.dll", SLOT_LANDING_LIGHTS, -1, 100, 0, -1, L"ldlightr1", true, LANDING_BASE, -1},
+        {L"acplug16.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightl1", false, 0, -1},
+        {L"acplug16.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"ldlightmr", true, 0.5f * BEAM_BASE, -1},
+        {L"acplug16.dll", SLOT_FRONT_LIGHT, -1, 1, 1, 500, L"frlight", true, 1.0f, 127},
+        // acplug11: the lamp pair "ldlightl", "ldlightr".
+        {L"acplug11.dll", SLOT_LANDING_LIGHTS, -1, 80, 0, 500, L"ldlightl", true, 0.5f * LANDING_BASE * 0.8f, -1},
+        {L"acplug11.dll", SLOT_LANDING_LIGHTS, -1, 100, 0, -1, L"ldlightr", true, LANDING_BASE, -1},
+        {L"acplug11.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, 250, L"ldlightr", true, 0.75f * LANDING_BASE, -1},
+        {L"acplug11.dll", SLOT_LANDING_LIGHTS, 100, 0, 0, -1, L"ldlightl", false, 0, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, c.slot, c.layer));

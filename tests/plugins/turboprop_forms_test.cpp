@@ -1,4 +1,4 @@
-// The forms that the twin-turboprops acplug10 and acplug13 share, read back from the stand-in
+// The forms that the twin-turboprops acplug10, acplug13 and acplug16 share, read back from the stand-in
 // engine as tables of (plug-in, slot, moment) -> layer values: propellers with four or six
 // blades, the hinged door on slot 29, door 37, flaps, tyres and the one-lamp beacon.
 #include <math.h>
@@ -44,6 +44,8 @@ protected:
         tick(-1);
     }
     float spin(const wchar_t* name) { return layer(name).rotation.z; }
+    // Flaps 100 a quarter of the way and at the end: every panel and arm alike.
+    void expect_panel_flaps();
 };
 
 // Blade pitch, and the hub and the disc cross-fading, at chosen spool values.
@@ -63,6 +65,8 @@ TEST_F(TurbopropForms, PropellersAtChosenSpool) {
         {L"acplug10.dll", 50, 30, true, 127, true, 128}, {L"acplug13.dll", 50, 30, true, 127, true, 128},
         {L"acplug10.dll", 99, 30, true, 254, true, 1},   {L"acplug13.dll", 99, 30, true, 254, true, 1},
         {L"acplug10.dll", 100, 30, false, 255, true, 0}, {L"acplug13.dll", 100, 30, false, 255, true, 0},
+        {L"acplug16.dll", 0, 0, true, 0, false, 255},    {L"acplug16.dll", 5, 15, true, 0, false, 255},
+        {L"acplug16.dll", 50, 30, true, 127, true, 128}, {L"acplug16.dll", 100, 30, false, 255, true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at spool " << c.spool);
@@ -88,7 +92,8 @@ TEST_F(TurbopropForms, PropellersAtChosenSpool) {
 }
 
 // How far the hubs and the discs turn in a tick of 100 ms: the hubs at 3240 degrees a second
-// at full power, the discs at 90 with the second engine's power once it is above 25.
+// at full power, the discs at 90 with the second engine's power once it is above 25; acplug16's
+// the other way.
 TEST_F(TurbopropForms, HubsSpinAndDiscsTurnWithPower) {
     struct Case {
         const wchar_t* dll;
@@ -97,6 +102,7 @@ TEST_F(TurbopropForms, HubsSpinAndDiscsTurnWithPower) {
     } cases[] = {
         {L"acplug10.dll", 20, 64.8f, 0}, {L"acplug13.dll", 50, 162, 4.5f},
         {L"acplug10.dll", 99, 320.76f, 8.91f}, {L"acplug13.dll", 100, 0, 9},  // at 100 only the discs turn
+        {L"acplug16.dll", 20, -64.8f, 0}, {L"acplug16.dll", 50, -162, -4.5f}, {L"acplug16.dll", 100, 0, -9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << narrow(c.dll) << " at spool " << c.spool);
@@ -116,7 +122,7 @@ TEST_F(TurbopropForms, HubsSpinAndDiscsTurnWithPower) {
 // Engines taken down one after the other: the second engine goes first, so that the first one's
 // disc is still shown while the discs stand; at 0 the slot stops.
 TEST_F(TurbopropForms, DiscsStandWhileTheSecondEngineIsLow) {
-    for (const wchar_t* dll : {L"acplug10.dll", L"acplug13.dll"}) {
+    for (const wchar_t* dll : {L"acplug10.dll", L"acplug13.dll", L"acplug16.dll"}) {
         SCOPED_TRACE(narrow(dll));
         fly(dll);
         spool_to(100);
@@ -173,31 +179,19 @@ TEST_F(TurbopropForms, DoorsSwing) {
     }
 }
 
-// Flaps: every panel and arm moves back 0.2 and turns down 35 degrees at full setting.
-// Tyres: the nose pair and the main four roll by their own wheel sizes.
+// Flaps of acplug10 and acplug13: every panel and arm moves back 0.2 and turns down 35 degrees
+// at full setting. Tyres: the nose pair and the main four roll by their own wheel sizes.
 TEST_F(TurbopropForms, FlapsAndTyres) {
-    const wchar_t* const flaps[] = {L"X_flap0101",   L"X_flap0201",   L"X_flap0301",   L"X_flap0401",
-                                    L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04"};
     struct Case {
         const wchar_t* dll;
         float nose_turn, main_turn;  // model units a turn
-    } cases[] = {{L"acplug10.dll", 1.433823f, 2.4315927f}, {L"acplug13.dll", 1.5770795f, 2.674815f}};
+        bool panel_flaps = true;     // the flaps of two panels a side and four arms
+    } cases[] = {{L"acplug10.dll", 1.433823f, 2.4315927f}, {L"acplug13.dll", 1.5770795f, 2.674815f},
+                 {L"acplug11.dll", 1.564042f, 2.4062402f, false}, {L"acplug16.dll", 2.617575f, 3.3052695f, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(narrow(c.dll));
         fly(c.dll);
-        start(SLOT_FLAPS, 100);
-        tick(2000);  // a quarter of the way: 8000 ms for a change of 100
-        for (const wchar_t* flap : flaps) {
-            expect_vec(layer(flap).translation, {0, 0, 0.05f}, narrow(flap) + " translation");
-            expect_vec(layer(flap).rotation, {8.75f, 0, 0}, narrow(flap) + " rotation", 1e-3f);
-        }
-        EXPECT_FALSE(layer(L"mainwing01").visible);
-        EXPECT_TRUE(layer(L"mainwing02").visible);
-        tick(-1);
-        expect_vec(layer(L"X_flaparm_04").rotation, {35, 0, 0}, "full flaps", 1e-3f);
-        expect_vec(layer(L"X_flap0401").translation, {0, 0, 0.2f}, "full flaps");
-        EXPECT_EQ(handle(L"X_flap0102"), 0u) << "one panel a flap";
-
+        if (c.panel_flaps) expect_panel_flaps();
         start(SLOT_TYRES, 0, 0, 1.0f);
         for (const wchar_t* nose : {L"tire001", L"tire002"})
             EXPECT_NEAR(layer(nose).rotation.x, -360.0f / c.nose_turn, 1e-2f) << narrow(nose);
@@ -205,6 +199,23 @@ TEST_F(TurbopropForms, FlapsAndTyres) {
             EXPECT_NEAR(layer(main).rotation.x, -360.0f / c.main_turn, 1e-2f) << narrow(main);
         send(KVRN_CMD_DESTROY);
     }
+}
+
+void TurbopropForms::expect_panel_flaps() {
+    const wchar_t* const flaps[] = {L"X_flap0101",   L"X_flap0201",   L"X_flap0301",   L"X_flap0401",
+                                    L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04"};
+    start(SLOT_FLAPS, 100);
+    tick(2000);  // a quarter of the way: 8000 ms for a change of 100
+    for (const wchar_t* flap : flaps) {
+        expect_vec(layer(flap).translation, {0, 0, 0.05f}, narrow(flap) + " translation");
+        expect_vec(layer(flap).rotation, {8.75f, 0, 0}, narrow(flap) + " rotation", 1e-3f);
+    }
+    EXPECT_FALSE(layer(L"mainwing01").visible);
+    EXPECT_TRUE(layer(L"mainwing02").visible);
+    tick(-1);
+    expect_vec(layer(L"X_flaparm_04").rotation, {35, 0, 0}, "full flaps", 1e-3f);
+    expect_vec(layer(L"X_flap0401").translation, {0, 0, 0.2f}, "full flaps");
+    EXPECT_EQ(handle(L"X_flap0102"), 0u) << "one panel a flap";
 }
 
 // The beacon's one lamp, set to its glow at build, flashes from its base scale over the first
