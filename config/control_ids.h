@@ -8,9 +8,9 @@ enum ControlId {
   // Bottom buttons, children of the main window
   ID_SAVE = 1000,
   ID_CANCEL = 1001,
-  ID_USER_SUPPORT = 1002,          // Specification page only
-  ID_RESET = 1003,                 // every page but Specification
-  ID_DXDIAG = 1004,                // Specification page only
+  ID_USER_SUPPORT = 1002,          // system information page only
+  ID_RESET = 1003,                 // every page but the system information page
+  ID_DXDIAG = 1004,                // system information page only
 
   // Page 0, Game System
   ID_RADIO_ENGLISH = 2200,
@@ -49,8 +49,8 @@ enum ControlId {
   ID_FIRST_TRACKBAR = 4100,
   ID_FIRST_TEST_BUTTON = 4200,
 
-  // Page 4, Specification
-  ID_SPECIFICATION_LIST = 5000,
+  // Page 4, system information
+  ID_SYSTEM_INFO_LIST = 5000,
 };
 
 enum PageIndex {
@@ -58,6 +58,6 @@ enum PageIndex {
   PAGE_DISPLAY = 1,
   PAGE_GRAPHICS = 2,
   PAGE_SOUND = 3,
-  PAGE_SPECIFICATION = 4,
+  PAGE_SYSTEM_INFO = 4,
   PAGE_COUNT = 5,
 };

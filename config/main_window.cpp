@@ -89,11 +89,11 @@ const BottomButton bottom_button_rows[BOTTOM_BUTTONS] = {
 };
 
 const UINT tab_texts[PAGE_COUNT] = {STR_TAB_GAME_SYSTEM, STR_TAB_DISPLAY, STR_TAB_GRAPHICS, STR_TAB_SOUND,
-                                    STR_TAB_SPECIFICATION};
+                                    STR_TAB_SYSTEM_INFO};
 
 void (*const page_builders[PAGE_COUNT])(const RECT *) = {
     build_game_system_page, build_display_page, build_graphics_page, build_sound_page,
-    build_specification_page,
+    build_system_info_page,
 };
 
 void create_tab_control(HINSTANCE instance) {
@@ -162,11 +162,11 @@ void show_tab_page(int page) {
 
   if (current_page == PAGE_SOUND && page != PAGE_SOUND) stop_test_sounds();
 
-  int specification = page == PAGE_SPECIFICATION;
-  if (specification || current_page == PAGE_SPECIFICATION) {
-    ShowWindow(bottom_button(ID_RESET), specification ? SW_HIDE : SW_SHOW);
-    ShowWindow(bottom_button(ID_USER_SUPPORT), specification ? SW_SHOW : SW_HIDE);
-    ShowWindow(bottom_button(ID_DXDIAG), specification ? SW_SHOW : SW_HIDE);
+  int info_page = page == PAGE_SYSTEM_INFO;
+  if (info_page || current_page == PAGE_SYSTEM_INFO) {
+    ShowWindow(bottom_button(ID_RESET), info_page ? SW_HIDE : SW_SHOW);
+    ShowWindow(bottom_button(ID_USER_SUPPORT), info_page ? SW_SHOW : SW_HIDE);
+    ShowWindow(bottom_button(ID_DXDIAG), info_page ? SW_SHOW : SW_HIDE);
   }
   focus_first_control(page);
   current_page = page;

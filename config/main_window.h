@@ -13,7 +13,7 @@ extern HWND bottom_buttons[BOTTOM_BUTTONS];   // ids 1000..1004 in id order
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 int create_main_window(HINSTANCE instance);
-// Shows tab page 0..4, swaps the bottom buttons at the Specification page and places the focus.
+// Shows tab page 0..4, swaps the bottom buttons at the system information page and places the focus.
 void show_tab_page(int page);
 // Focus to the page's first control; on Display and Sound it follows the settings.
 void focus_first_control(int page);

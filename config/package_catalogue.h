@@ -5,7 +5,7 @@
 #include <stdint.h>
 #include <wchar.h>
 
-// One installed package, as the Specification page and the support report list it.
+// One installed package, as the system information page and the support report list it.
 // Every text is NUL-terminated and cut to fit its field.
 struct PackageRecord {
   wchar_t display_name[64];    // the Japanese title in the Japanese interface, else the English title

@@ -1,4 +1,4 @@
-// Builders of the Game System, Display, Graphics and Specification pages: their controls
+// Builders of the Game System, Display, Graphics and system information pages: their controls
 // from tables, then each control set from the loaded settings and the engine's abilities.
 #include "page_builders.h"
 #include <commctrl.h>
@@ -210,11 +210,11 @@ void build_graphics_page(const RECT *display) {
   fill_antialias_combo(page_control(ID_ANTI_ALIAS));
 }
 
-void build_specification_page(const RECT *display) {
-  HWND page = create_page_panel(display, PAGE_SPECIFICATION);
+void build_system_info_page(const RECT *display) {
+  HWND page = create_page_panel(display, PAGE_SYSTEM_INFO);
   // The list's size comes from the rectangle's edges in tab-control coordinates.
   HWND list = CreateWindowExW(0, L"SysListView32", L"", 0x5000000D, 0, 0, display->right - 4,
-                              display->bottom - 4, page, (HMENU)(INT_PTR)ID_SPECIFICATION_LIST,
+                              display->bottom - 4, page, (HMENU)(INT_PTR)ID_SYSTEM_INFO_LIST,
                               program_instance, nullptr);
   if (!list) return;
   DWORD extended = (DWORD)SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);

@@ -10,7 +10,7 @@ extern int32_t superlow_listed;       // 1: texture combo 6000 starts with "Supe
 void build_game_system_page(const RECT *display);
 void build_display_page(const RECT *display);
 void build_graphics_page(const RECT *display);
-void build_specification_page(const RECT *display);
+void build_system_info_page(const RECT *display);
 // build_sound_page is in sound_page.h.
 
 // Items and selection of the anisotropy and anti-alias combos from the engine's level lists.

@@ -1,4 +1,4 @@
-// The support report's lines: the PC Information (the Specification list's rows and the
+// The support report's lines: the PC Information (the system information list's rows and the
 // packages) and the setting lines, one table row each.
 #include <windows.h>
 #include <commctrl.h>
@@ -8,7 +8,7 @@
 #include "package_catalogue.h"
 #include "program_state.h"
 #include "settings_store.h"
-#include "specification_list.h"
+#include "system_info_list.h"
 #include "string_ids.h"
 #include "string_table.h"
 #include "support_report.h"
@@ -63,7 +63,7 @@ const SettingLine setting_lines[] = {
     {STR_MIPMAP, LINE_CHOICE, nullptr, 0, STR_INVALIDITY, {{0, STR_EFFECTIVE}}},
     {STR_ANTI_ALIAS, LINE_FACTOR, &GameSettings::anti_alias, 0, 0, {}},
     {STR_ANISOTROPY, LINE_FACTOR, &GameSettings::anisotropy, 0, 0, {}},
-    {STR_SPEC_SOUND_3D, LINE_CHOICE, &GameSettings::sound_3d, 0, STR_SPEC_HARDWARE, {{2, STR_SPEC_SOFTWARE}}},
+    {STR_INFO_SOUND_3D, LINE_CHOICE, &GameSettings::sound_3d, 0, STR_INFO_HARDWARE, {{2, STR_INFO_SOFTWARE}}},
 };
 
 // Bits of value under mask, moved down to the mask's lowest 16-bit half.
@@ -115,8 +115,8 @@ void append_setting_lines(ReportArea *area, const GameSettings *settings) {
 void append_pc_information(ReportArea *area) {
   wchar_t label[TEXT_CAPACITY];
   wchar_t value[TEXT_CAPACITY];
-  HWND list = specification_list_view();
-  for (int32_t row = 0; list && row < specification_rows_before_packages; ++row) {
+  HWND list = system_info_list_view();
+  for (int32_t row = 0; list && row < system_info_rows_before_packages; ++row) {
     list_cell(list, row, 0, label);
     if (!label[0]) continue;   // a blank separator row
     list_cell(list, row, 1, value);

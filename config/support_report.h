@@ -38,7 +38,7 @@ void append_report_text(ReportArea *area, const wchar_t *text, int max_units);
 void append_report_line(ReportArea *area, const wchar_t *format, ...);
 // The nineteen setting lines of the settings record (and the MipMap switch).
 void append_setting_lines(ReportArea *area, const GameSettings *settings);
-// Appends the PC Information lines: the Specification list's rows, then the packages.
+// Appends the PC Information lines: the system information list's rows, then the packages.
 void append_pc_information(ReportArea *area);
 // Builds one pass's page from the form (skip: form bytes dropped at the marker, 0 or 2) and
 // writes it with its zero byte to folder + "mail_support.html". 0 when the form alone does

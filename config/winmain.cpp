@@ -9,7 +9,7 @@
 #include "moxel20.h"
 #include "program_state.h"
 #include "settings_store.h"
-#include "specification_list.h"
+#include "system_info_list.h"
 #include "startup_lists.h"
 #include "system_metrics.h"
 
@@ -63,7 +63,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
       return 0;
     }
     probe_directx_version();
-    fill_specification_list();
+    fill_system_info_list();
     running = 1;
     while (running) {
       // An empty queue waits for the next message instead of spinning the processor.

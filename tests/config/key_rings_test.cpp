@@ -105,10 +105,10 @@ const RingWalk walks[] = {
     {"hardware saved, none present", with(usual, &RingSettings::sound_kind, 2), 3, 1001, TAB, {4001, 4100}},
     {"hardware saved, none present, back", with(usual, &RingSettings::sound_kind, 2), 3, 4100, SHIFT_TAB, {4001}},
     {"unknown 3D sound: Cancel keeps the focus", with(usual, &RingSettings::sound_3d, 0), 3, 1001, TAB, {1001}},
-    // Specification: its list view is in no ring
-    {"specification forward", usual, 4, 1002, TAB, {1004, 1000, 1001, 1002}},
-    {"specification backward", usual, 4, 1002, SHIFT_TAB, {1001, 1000, 1004, 1002}},
-    {"hidden Reset on the Specification page", usual, 4, 1003, SHIFT_TAB, {1002}},
+    // System information: its list view is in no ring
+    {"system information forward", usual, 4, 1002, TAB, {1004, 1000, 1001, 1002}},
+    {"system information backward", usual, 4, 1002, SHIFT_TAB, {1001, 1000, 1004, 1002}},
+    {"hidden Reset on the system information page", usual, 4, 1003, SHIFT_TAB, {1002}},
 };
 
 class KeyRings : public SettingsWindow {

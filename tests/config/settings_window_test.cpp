@@ -15,7 +15,7 @@ namespace {
 
 using WindowStart = SettingsWindow;
 
-TEST_F(WindowStart, GameSystemPageShownFocusOnSaveSpecificationButtonsHidden) {
+TEST_F(WindowStart, GameSystemPageShownFocusOnSaveSystemInfoButtonsHidden) {
   open();
   EXPECT_EQ(0, page_shown());
   EXPECT_EQ(0, (int)SendMessageW(tab_control, TCM_GETCURSEL, 0, 0));
@@ -117,7 +117,7 @@ struct TabStep {
   int focus;              // id of the control with the focus afterwards
 };
 
-TEST_F(WindowStart, TabSwitchesShowOnePageSwapTheButtonsAtSpecificationAndPlaceTheFocus) {
+TEST_F(WindowStart, TabSwitchesShowOnePageSwapTheButtonsAtSystemInfoAndPlaceTheFocus) {
   settings.screen_mode = 3;
   settings.sound_3d = 1;
   open();

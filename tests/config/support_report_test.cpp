@@ -1,5 +1,5 @@
 // The User Support button: the bytes of mail_support.html after both passes over a known
-// template with known settings and Specification rows, the bound of the report area, the
+// template with known settings and system information rows, the bound of the report area, the
 // form's error boxes, and the page handed to the shell.
 #include <windows.h>
 #include <commctrl.h>
@@ -17,7 +17,7 @@
 #include "message_box.h"
 #include "package_catalogue.h"
 #include "settings_window_fixture.h"
-#include "specification_list.h"
+#include "system_info_list.h"
 #include "support_report.h"
 #include "system_metrics.h"
 
@@ -134,11 +134,11 @@ class SupportReport : public SettingsWindow {
   PackageRecord packages[2] = {};
   DxDiagInfo dxdiag = {};
   MonitorSlot monitors[MONITOR_SLOTS] = {};
-  SpecificationSources sources = {};
+  SystemInfoSources sources = {};
 
   SupportReport() { setup.engine = 1; }
 
-  // The window with its Specification rows filled from known probe results.
+  // The window with its system information rows filled from known probe results.
   void open_with_rows() {
     open();
     program = config_test::make_scratch_folder(L"support_program");
@@ -184,7 +184,7 @@ class SupportReport : public SettingsWindow {
     sources.engine = engine_info;
     sources.packages = package_list;
     sources.package_count = package_count;
-    fill_specification_list_from(&sources);
+    fill_system_info_list_from(&sources);
 
     message_box_routine = record_box;
     shell_open_routine = record_open;
@@ -216,7 +216,7 @@ class SupportReport : public SettingsWindow {
 TEST_F(SupportReport, TwoPassesInsertTheReportBeforePreAndInPlaceOfBraces) {
   open_with_rows();
   write_template(page_template());
-  select_tab(PAGE_SPECIFICATION);
+  select_tab(PAGE_SYSTEM_INFO);
   click(ID_USER_SUPPORT);
 
   std::string copy = report_copy(user, std::string(PC_LINES) + ENGINE_LINES);
@@ -426,11 +426,11 @@ std::wstring cell(HWND list, int row, int column) {
   return text;
 }
 
-using SpecificationList = SupportReport;
+using SystemInfoList = SupportReport;
 
-TEST_F(SpecificationList, ListViewHoldsTheRowsInOrder) {
+TEST_F(SystemInfoList, ListViewHoldsTheRowsInOrder) {
   open_with_rows();
-  HWND list = specification_list_view();
+  HWND list = system_info_list_view();
   ASSERT_NE(nullptr, list);
   // 3 memory rows, blank, 2 graphics, VRAM, driver, 2 screen rows, blank, 2 accelerators, blank,
   // 3D sound, blank, Windows, DirectX, blank, 2 engine texts, blank, 7 engine rows, blank, 2 packages.
@@ -442,14 +442,14 @@ TEST_F(SpecificationList, ListViewHoldsTheRowsInOrder) {
   EXPECT_EQ(L"北浜国際空港 （Ver）", cell(list, 30, 0));
   EXPECT_EQ(L"1.02 ---install 2009/05/12--- (KTH)", cell(list, 30, 1));
   EXPECT_EQ(L"--------", cell(list, 31, 1));
-  EXPECT_EQ(30, specification_rows_before_packages);
+  EXPECT_EQ(30, system_info_rows_before_packages);
 }
 
-TEST_F(SpecificationList, FilledFromTheRunningMachine) {
+TEST_F(SystemInfoList, FilledFromTheRunningMachine) {
   setup.engine = 0;
   open();
-  fill_specification_list();
-  HWND list = specification_list_view();
+  fill_system_info_list();
+  HWND list = system_info_list_view();
   int rows = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
   std::vector<std::wstring> labels;
   for (int row = 0; row < rows; ++row) labels.push_back(cell(list, row, 0));
@@ -464,7 +464,7 @@ TEST_F(SpecificationList, FilledFromTheRunningMachine) {
   EXPECT_NE(L"(no row)", value_of(L"Graphic Chip"));
   EXPECT_EQ(L"", labels.back());   // no engine here: the list ends with the blank row after DirectX
   EXPECT_EQ(L"DirectX", labels[rows - 2]);
-  EXPECT_EQ(rows, specification_rows_before_packages);
+  EXPECT_EQ(rows, system_info_rows_before_packages);
 }
 
 }  // namespace

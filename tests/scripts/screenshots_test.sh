@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$TOVI_BUILD/game" "$work/game"
 bash "$top/scripts/config_screenshots" "$work/game" "$work/shots"
 
-pages=(page0-game_system page1-display page2-graphics page3-sound page4-specification)
+pages=(page0-game_system page1-display page2-graphics page3-sound page4-system_info)
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 declare -A signature_of

@@ -1,6 +1,6 @@
-// The Specification list's rows: one table in list order, each row a label with the routine that
+// The system information list's rows: one table in list order, each row a label with the routine that
 // writes its value (or the routine that appends a group of rows), read by one routine.
-#include "specification_list.h"
+#include "system_info_list.h"
 #include <commctrl.h>
 #include <string.h>
 #include "control_ids.h"
@@ -16,14 +16,14 @@
 #include "string_table.h"
 #include "system_metrics.h"
 
-int32_t specification_rows_before_packages;
+int32_t system_info_rows_before_packages;
 
 namespace {
 
 constexpr int VALUE_CAPACITY = 128;   // area of a number list or a formatted value
 
-typedef const SpecificationSources Sources;
-typedef const SpecificationRowSink Sink;
+typedef const SystemInfoSources Sources;
+typedef const SystemInfoRowSink Sink;
 
 void append_row(Sink *sink, UINT label, const wchar_t *value) {
   wchar_t text[TEXT_CAPACITY];
@@ -45,16 +45,16 @@ void processor_rows(Sources *s, Sink *sink) {
   wchar_t text[TEXT_CAPACITY];
   read_key_text(key, L"ProcessorNameString", text, TEXT_CAPACITY);
   copy_trim_leading_blanks(text);
-  append_row(sink, STR_SPEC_CPU, text);
+  append_row(sink, STR_INFO_CPU, text);
   uint32_t mhz = 0;   // unreadable counts as 0
   read_key_dword(key, L"~MHz", &mhz);
   wchar_t number[TEXT_CAPACITY];
   format_thousands(mhz, number);
   format_text(text, VALUE_CAPACITY, L"%s MHz", number);
-  append_row(sink, STR_SPEC_CPU_SPEED, text);
+  append_row(sink, STR_INFO_CPU_SPEED, text);
   read_key_text(key, L"Identifier", text, TEXT_CAPACITY);
   copy_trim_leading_blanks(text);
-  append_row(sink, STR_SPEC_CPUID, text);
+  append_row(sink, STR_INFO_CPUID, text);
   RegCloseKey(key);
 }
 
@@ -89,7 +89,7 @@ void display_class_rows(Sources *s, Sink *sink) {
         RegOpenKeyExW(class_key, L"0000", 0, KEY_READ, &adapter) == ERROR_SUCCESS) {
       read_key_text(adapter, L"DriverDesc", text, TEXT_CAPACITY);
       copy_trim_leading_blanks(text);
-      append_row(sink, STR_SPEC_GRAPHICS, text);
+      append_row(sink, STR_INFO_GRAPHICS, text);
       RegCloseKey(adapter);
     }
     RegCloseKey(class_key);
@@ -101,13 +101,13 @@ void display_class_rows(Sources *s, Sink *sink) {
 void graphics_rows(Sources *s, Sink *sink) {
   DxDiagInfo *d = s->dxdiag;
   if (d->chip_type[0]) {
-    append_row(sink, STR_SPEC_GRAPHICS, d->description);
+    append_row(sink, STR_INFO_GRAPHICS, d->description);
     copy_trim_leading_blanks(d->chip_type);
-    append_row(sink, STR_SPEC_CHIP, d->chip_type);
+    append_row(sink, STR_INFO_CHIP, d->chip_type);
     return;
   }
   display_class_rows(s, sink);
-  append_row(sink, STR_SPEC_CHIP, L"");
+  append_row(sink, STR_INFO_CHIP, L"");
 }
 
 // A DxDiag text trimmed in place, as every later reader sees it.
@@ -133,17 +133,17 @@ void sub_screen_rows(Sources *s, Sink *sink) {
     wchar_t text[VALUE_CAPACITY];
     const DEVMODEW &mode = s->monitors[k].mode;
     format_text(text, VALUE_CAPACITY, L"%d x %d Pixel", (int)mode.dmPelsWidth, (int)mode.dmPelsHeight);
-    append_row(sink, STR_SPEC_SUB_SCREEN, text);
+    append_row(sink, STR_INFO_SUB_SCREEN, text);
   }
 }
 
 void usable(const wchar_t *status, wchar_t *out) {
-  load_text(status_enabled(status) ? STR_SPEC_USABLE : STR_SPEC_NOT_USABLE, out, TEXT_CAPACITY);
+  load_text(status_enabled(status) ? STR_INFO_USABLE : STR_INFO_NOT_USABLE, out, TEXT_CAPACITY);
 }
 void directdraw(Sources *s, wchar_t *out) { usable(s->dxdiag->dd_status, out); }
 void direct3d(Sources *s, wchar_t *out) { usable(s->dxdiag->d3d_status, out); }
 void sound_3d(Sources *s, wchar_t *out) {
-  load_text(s->sound_kind == SOUND_KIND_HARDWARE ? STR_SPEC_HARDWARE : STR_SPEC_SOFTWARE, out, TEXT_CAPACITY);
+  load_text(s->sound_kind == SOUND_KIND_HARDWARE ? STR_INFO_HARDWARE : STR_INFO_SOFTWARE, out, TEXT_CAPACITY);
 }
 void windows_version(Sources *s, wchar_t *out) {
   copy_text(out, TEXT_CAPACITY, s->windows_version);
@@ -212,47 +212,47 @@ enum RowCondition : uint8_t {
 };
 
 // One row of the list, or a group of rows. A row with neither routine is a blank separator.
-struct SpecificationRow {
+struct SystemInfoRow {
   uint16_t label;   // string id
   uint8_t condition;
   void (*value)(Sources *, wchar_t *out);   // writes the value (TEXT_CAPACITY characters)
   void (*group)(Sources *, Sink *);         // appends rows of its own
 };
 
-const SpecificationRow specification_rows[] = {
+const SystemInfoRow system_info_rows[] = {
     {0, ROW_ALWAYS, nullptr, processor_rows},
-    {STR_SPEC_MEMORY, ROW_ALWAYS, total_memory, nullptr},
-    {STR_SPEC_AVAIL_MEMORY, ROW_ALWAYS, available_memory, nullptr},
-    {STR_SPEC_VIRTUAL_MEMORY, ROW_ALWAYS, virtual_memory, nullptr},
+    {STR_INFO_MEMORY, ROW_ALWAYS, total_memory, nullptr},
+    {STR_INFO_AVAIL_MEMORY, ROW_ALWAYS, available_memory, nullptr},
+    {STR_INFO_VIRTUAL_MEMORY, ROW_ALWAYS, virtual_memory, nullptr},
     {0, ROW_ALWAYS, nullptr, nullptr},
     {0, ROW_ALWAYS, nullptr, graphics_rows},
-    {STR_SPEC_VRAM, ROW_IF_VALUE, display_memory, nullptr},
-    {STR_SPEC_VRAM_AVAILABLE, ROW_IF_VALUE, available_texture_memory, nullptr},
-    {STR_SPEC_DRIVER, ROW_IF_VALUE, driver_name, nullptr},
-    {STR_SPEC_DRIVER_VERSION, ROW_IF_VALUE, driver_version, nullptr},
-    {STR_SPEC_DRIVER_DATE, ROW_IF_VALUE, driver_date, nullptr},
-    {STR_SPEC_MONITORS, ROW_ALWAYS, monitor_count, nullptr},
-    {STR_SPEC_MAIN_SCREEN, ROW_ALWAYS, main_screen, nullptr},
+    {STR_INFO_VRAM, ROW_IF_VALUE, display_memory, nullptr},
+    {STR_INFO_VRAM_AVAILABLE, ROW_IF_VALUE, available_texture_memory, nullptr},
+    {STR_INFO_DRIVER, ROW_IF_VALUE, driver_name, nullptr},
+    {STR_INFO_DRIVER_VERSION, ROW_IF_VALUE, driver_version, nullptr},
+    {STR_INFO_DRIVER_DATE, ROW_IF_VALUE, driver_date, nullptr},
+    {STR_INFO_MONITORS, ROW_ALWAYS, monitor_count, nullptr},
+    {STR_INFO_MAIN_SCREEN, ROW_ALWAYS, main_screen, nullptr},
     {0, ROW_ALWAYS, nullptr, sub_screen_rows},
     {0, ROW_ALWAYS, nullptr, nullptr},
-    {STR_SPEC_DIRECTDRAW, ROW_ALWAYS, directdraw, nullptr},
-    {STR_SPEC_DIRECT3D, ROW_ALWAYS, direct3d, nullptr},
+    {STR_INFO_DIRECTDRAW, ROW_ALWAYS, directdraw, nullptr},
+    {STR_INFO_DIRECT3D, ROW_ALWAYS, direct3d, nullptr},
     {0, ROW_ALWAYS, nullptr, nullptr},
-    {STR_SPEC_SOUND_3D, ROW_ALWAYS, sound_3d, nullptr},
+    {STR_INFO_SOUND_3D, ROW_ALWAYS, sound_3d, nullptr},
     {0, ROW_ALWAYS, nullptr, nullptr},
-    {STR_SPEC_WINDOWS, ROW_ALWAYS, windows_version, nullptr},
-    {STR_SPEC_DIRECTX, ROW_ALWAYS, directx_version, nullptr},
+    {STR_INFO_WINDOWS, ROW_ALWAYS, windows_version, nullptr},
+    {STR_INFO_DIRECTX, ROW_ALWAYS, directx_version, nullptr},
     {0, ROW_ALWAYS, nullptr, nullptr},
-    {STR_SPEC_PC_MAKER, ROW_ENGINE, pc_maker, nullptr},
-    {STR_SPEC_PC_MODEL, ROW_ENGINE, pc_model, nullptr},
+    {STR_INFO_PC_MAKER, ROW_ENGINE, pc_maker, nullptr},
+    {STR_INFO_PC_MODEL, ROW_ENGINE, pc_model, nullptr},
     {0, ROW_ENGINE, nullptr, nullptr},
-    {STR_SPEC_ANISOTROPY, ROW_ENGINE, anisotropy_levels, nullptr},
-    {STR_SPEC_ANTI_ALIAS, ROW_ENGINE, anti_alias_levels, nullptr},
-    {STR_SPEC_MAX_TEXTURE, ROW_ENGINE, max_texture, nullptr},
-    {STR_SPEC_TEXTURE_STAGES, ROW_ENGINE, texture_stages, nullptr},
-    {STR_SPEC_LIGHTS, ROW_ENGINE, lights, nullptr},
-    {STR_SPEC_STREAMS, ROW_ENGINE, streams, nullptr},
-    {STR_SPEC_ZBUFFER, ROW_ENGINE, zbuffer, nullptr},
+    {STR_INFO_ANISOTROPY, ROW_ENGINE, anisotropy_levels, nullptr},
+    {STR_INFO_ANTI_ALIAS, ROW_ENGINE, anti_alias_levels, nullptr},
+    {STR_INFO_MAX_TEXTURE, ROW_ENGINE, max_texture, nullptr},
+    {STR_INFO_TEXTURE_STAGES, ROW_ENGINE, texture_stages, nullptr},
+    {STR_INFO_LIGHTS, ROW_ENGINE, lights, nullptr},
+    {STR_INFO_STREAMS, ROW_ENGINE, streams, nullptr},
+    {STR_INFO_ZBUFFER, ROW_ENGINE, zbuffer, nullptr},
     {0, ROW_ENGINE, nullptr, nullptr},
     {0, ROW_ENGINE, nullptr, package_rows},
 };
@@ -281,9 +281,9 @@ void insert_list_row(void *context, const wchar_t *label, const wchar_t *value) 
 
 }  // namespace
 
-void list_specification_rows(const SpecificationSources *sources, const SpecificationRowSink *sink) {
+void list_system_info_rows(const SystemInfoSources *sources, const SystemInfoRowSink *sink) {
   int engine = engine_rows_shown(sources);
-  for (const SpecificationRow &row : specification_rows) {
+  for (const SystemInfoRow &row : system_info_rows) {
     if ((row.condition & ROW_ENGINE) && !engine) continue;
     if (row.group) {
       row.group(sources, sink);
@@ -301,7 +301,7 @@ void list_specification_rows(const SpecificationSources *sources, const Specific
   }
 }
 
-void gather_specification_sources(SpecificationSources *s) {
+void gather_system_info_sources(SystemInfoSources *s) {
   memset(s, 0, sizeof *s);
   s->registry_root = HKEY_LOCAL_MACHINE;
   s->processor_key = L"HARDWARE\\DESCRIPTION\\SYSTEM\\CentralProcessor\\0";
@@ -329,21 +329,21 @@ void gather_specification_sources(SpecificationSources *s) {
   s->package_count = package_count;
 }
 
-HWND specification_list_view() {
-  HWND page = page_windows[PAGE_SPECIFICATION];
-  return page ? GetDlgItem(page, ID_SPECIFICATION_LIST) : nullptr;
+HWND system_info_list_view() {
+  HWND page = page_windows[PAGE_SYSTEM_INFO];
+  return page ? GetDlgItem(page, ID_SYSTEM_INFO_LIST) : nullptr;
 }
 
-void fill_specification_list_from(const SpecificationSources *sources) {
-  ListFill fill = {specification_list_view(), 0};
-  SpecificationRowSink sink = {insert_list_row, &fill};
-  list_specification_rows(sources, &sink);
+void fill_system_info_list_from(const SystemInfoSources *sources) {
+  ListFill fill = {system_info_list_view(), 0};
+  SystemInfoRowSink sink = {insert_list_row, &fill};
+  list_system_info_rows(sources, &sink);
   int32_t packages = engine_rows_shown(sources) ? (int32_t)sources->package_count : 0;
-  specification_rows_before_packages = fill.rows - packages;
+  system_info_rows_before_packages = fill.rows - packages;
 }
 
-void fill_specification_list() {
-  SpecificationSources sources;
-  gather_specification_sources(&sources);
-  fill_specification_list_from(&sources);
+void fill_system_info_list() {
+  SystemInfoSources sources;
+  gather_system_info_sources(&sources);
+  fill_system_info_list_from(&sources);
 }

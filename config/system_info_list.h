@@ -1,4 +1,4 @@
-// The Specification page's list: what the program found out about the computer, the 3D engine
+// The system information page's list: what the program found out about the computer, the 3D engine
 // and the installed packages, one label and one value a row, filled once at start-up.
 #pragma once
 #include <windows.h>
@@ -12,7 +12,7 @@ struct PackageRecord;
 
 // Everything the rows are made of. The DxDiag texts are trimmed in place, so that later
 // readers (the support report) see them as the list shows them.
-struct SpecificationSources {
+struct SystemInfoSources {
   HKEY registry_root;               // HKEY_LOCAL_MACHINE
   const wchar_t *processor_key;     // HARDWARE\DESCRIPTION\SYSTEM\CentralProcessor\0
   const wchar_t *display_class_key; // SYSTEM\CurrentControlSet\Control\Class
@@ -35,21 +35,21 @@ struct SpecificationSources {
 };
 
 // Where the rows go. value is NULL for a blank separator row.
-struct SpecificationRowSink {
+struct SystemInfoRowSink {
   void (*append)(void *context, const wchar_t *label, const wchar_t *value);
   void *context;
 };
 
 // Appends every row of the sources in list order.
-void list_specification_rows(const SpecificationSources *sources, const SpecificationRowSink *sink);
+void list_system_info_rows(const SystemInfoSources *sources, const SystemInfoRowSink *sink);
 // The sources of the running machine and program.
-void gather_specification_sources(SpecificationSources *sources);
-// Appends the rows to the Specification page's list view.
-void fill_specification_list_from(const SpecificationSources *sources);
+void gather_system_info_sources(SystemInfoSources *sources);
+// Appends the rows to the system information page's list view.
+void fill_system_info_list_from(const SystemInfoSources *sources);
 // Fills the list once from the running machine (normal start, after the DirectX probe).
-void fill_specification_list();
+void fill_system_info_list();
 
-// The list view on the Specification page (id 5000), or NULL.
-HWND specification_list_view();
+// The list view on the system information page (id 5000), or NULL.
+HWND system_info_list_view();
 // Rows of the list before its package rows: the rows the support report prints as they stand.
-extern int32_t specification_rows_before_packages;
+extern int32_t system_info_rows_before_packages;

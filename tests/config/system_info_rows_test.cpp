@@ -1,4 +1,4 @@
-// The Specification list's rows from chosen probe results: the order of the rows, each row's
+// The system information list's rows from chosen probe results: the order of the rows, each row's
 // condition and format, the registry fallbacks and the bounds of the records they read.
 #include <gtest/gtest.h>
 #include <string.h>
@@ -13,17 +13,17 @@
 #include "package_catalogue.h"
 #include "program_state.h"
 #include "settings_store.h"
-#include "specification_list.h"
+#include "system_info_list.h"
 #include "startup_lists.h"
 #include "string_table.h"
 #include "system_metrics.h"
 
 namespace {
 
-const wchar_t TEST_ROOT[] = L"SOFTWARE\\TovimarkTests\\Specification";
-const wchar_t PROCESSOR_KEY[] = L"SOFTWARE\\TovimarkTests\\Specification\\CentralProcessor\\0";
-const wchar_t CLASS_KEY[] = L"SOFTWARE\\TovimarkTests\\Specification\\Class";
-const wchar_t MISSING_KEY[] = L"SOFTWARE\\TovimarkTests\\Specification\\Missing";
+const wchar_t TEST_ROOT[] = L"SOFTWARE\\TovimarkTests\\SystemInfo";
+const wchar_t PROCESSOR_KEY[] = L"SOFTWARE\\TovimarkTests\\SystemInfo\\CentralProcessor\\0";
+const wchar_t CLASS_KEY[] = L"SOFTWARE\\TovimarkTests\\SystemInfo\\Class";
+const wchar_t MISSING_KEY[] = L"SOFTWARE\\TovimarkTests\\SystemInfo\\Missing";
 
 void set_text(const std::wstring &subkey, const wchar_t *name, const std::wstring &value) {
   HKEY key;
@@ -47,16 +47,16 @@ void collect(void *, const wchar_t *label, const wchar_t *value) {
   collected.push_back(value ? std::wstring(label) + L"=" + value : std::wstring(label));
 }
 
-class SpecificationRows : public ::testing::Test {
+class SystemInfoRows : public ::testing::Test {
  public:
-  SpecificationSources sources = {};
+  SystemInfoSources sources = {};
   DxDiagInfo dxdiag = {};
   MonitorSlot monitors[MONITOR_SLOTS] = {};
   EngineInformation engine = {};
   PackageRecord packages[2] = {};
 
   void SetUp() override {
-    sources = SpecificationSources{};
+    sources = SystemInfoSources{};
     dxdiag = DxDiagInfo{};
     memset(monitors, 0, sizeof monitors);
     memset(&engine, 0, sizeof engine);
@@ -122,13 +122,13 @@ class SpecificationRows : public ::testing::Test {
 
   std::vector<std::wstring> rows() {
     collected.clear();
-    SpecificationRowSink sink = {collect, nullptr};
-    list_specification_rows(&sources, &sink);
+    SystemInfoRowSink sink = {collect, nullptr};
+    list_system_info_rows(&sources, &sink);
     return collected;
   }
 };
 
-TEST_F(SpecificationRows, EveryRowInListOrder) {
+TEST_F(SystemInfoRows, EveryRowInListOrder) {
   const std::vector<std::wstring> expected = {
       L"CPU=Intel(R) Core(TM) i7 CPU 940",
       L"CPU Speed=2,992 MHz",
@@ -180,13 +180,13 @@ TEST_F(SpecificationRows, EveryRowInListOrder) {
 // One case: what is changed in the sources and registry, and the rows expected around it.
 struct RowCase {
   const char *name;
-  std::function<void(SpecificationRows *)> change;
+  std::function<void(SystemInfoRows *)> change;
   std::vector<std::wstring> present;   // rows that must be there, in this order
   std::vector<std::wstring> absent;    // labels ("label=") or rows that must not be there
   int first_row_from_end = -1;         // when >= 0: present starts this many rows before the end
 };
 
-class SpecificationRowCases : public SpecificationRows {};
+class SystemInfoRowCases : public SystemInfoRows {};
 
 bool contains_in_order(const std::vector<std::wstring> &rows, const std::vector<std::wstring> &wanted,
                        size_t *found_at) {
@@ -207,17 +207,17 @@ std::string narrow(const std::wstring &text) {
   return out;
 }
 
-TEST_F(SpecificationRowCases, ConditionsAndFormats) {
+TEST_F(SystemInfoRowCases, ConditionsAndFormats) {
   const std::wstring long_name(300, L'x');
   const RowCase cases[] = {
       {"processor key missing",
-       [](SpecificationRows *t) { t->sources.processor_key = MISSING_KEY; },
+       [](SystemInfoRows *t) { t->sources.processor_key = MISSING_KEY; },
        {L"Memory=2048MBytes ( 2,147,483,648Bytes ) "}, {L"CPU=", L"CPU Speed=", L"CPUID="}},
       {"name of blanks only is kept",
-       [](SpecificationRows *) { set_text(PROCESSOR_KEY, L"ProcessorNameString", L"    "); },
+       [](SystemInfoRows *) { set_text(PROCESSOR_KEY, L"ProcessorNameString", L"    "); },
        {L"CPU=    ", L"CPU Speed=2,992 MHz"}, {}},
       {"unreadable values give empty rows and 0 MHz",
-       [&](SpecificationRows *) {
+       [&](SystemInfoRows *) {
          set_text(PROCESSOR_KEY, L"ProcessorNameString", long_name);
          HKEY key;
          RegOpenKeyExW(HKEY_LOCAL_MACHINE, PROCESSOR_KEY, 0, KEY_SET_VALUE, &key);
@@ -227,25 +227,25 @@ TEST_F(SpecificationRowCases, ConditionsAndFormats) {
        },
        {L"CPU=", L"CPU Speed=0 MHz", L"CPUID="}, {}},
       {"memory below a megabyte group",
-       [](SpecificationRows *t) { t->sources.total_memory = 1000; },
+       [](SystemInfoRows *t) { t->sources.total_memory = 1000; },
        {L"Memory=0MBytes ( 1,000Bytes ) "}, {}},
       {"memory beyond 4 GB",
-       [](SpecificationRows *t) { t->sources.virtual_memory = 5000000000ull; },
+       [](SystemInfoRows *t) { t->sources.virtual_memory = 5000000000ull; },
        {L"Virtual Memory=4768MBytes ( 5,000,000,000Bytes ) "}, {}},
       {"empty DxDiag texts",
-       [](SpecificationRows *t) { t->dxdiag = DxDiagInfo{}; t->sources.texture_memory = 0; },
+       [](SystemInfoRows *t) { t->dxdiag = DxDiagInfo{}; t->sources.texture_memory = 0; },
        {L"Graphic Chip=", L"Number of Moniter=1", L"Main Screen Size=1920 x 1080 Pixel", L"",
         L"DirectDraw Accelerator=It cannot use", L"Direct3D Accelerator=It cannot use"},
        {L"VRAM=", L"VRAM [Available]=", L"Graphic driver=", L"Graphic driver version=", L"driver date="}},
       {"DirectDraw status other than Enabled",
-       [](SpecificationRows *t) { wcscpy(t->dxdiag.dd_status, L"Not Available"); },
+       [](SystemInfoRows *t) { wcscpy(t->dxdiag.dd_status, L"Not Available"); },
        {L"DirectDraw Accelerator=It cannot use", L"Direct3D Accelerator=Use is possible"}, {}},
       {"software 3D sound",
-       [](SpecificationRows *t) { t->sources.sound_kind = 2; }, {L"3D Sound=Software"}, {}},
+       [](SystemInfoRows *t) { t->sources.sound_kind = 2; }, {L"3D Sound=Software"}, {}},
       {"no sound capabilities",
-       [](SpecificationRows *t) { t->sources.sound_kind = 0; }, {L"3D Sound=Software"}, {}},
+       [](SystemInfoRows *t) { t->sources.sound_kind = 0; }, {L"3D Sound=Software"}, {}},
       {"three monitors, the third without a recorded mode",
-       [](SpecificationRows *t) {
+       [](SystemInfoRows *t) {
          t->sources.monitor_count = 3;
          t->monitors[1].mode.dmPelsWidth = 1280;
          t->monitors[1].mode.dmPelsHeight = 1024;
@@ -254,7 +254,7 @@ TEST_F(SpecificationRowCases, ConditionsAndFormats) {
         L"Sub Screen Size=0 x 0 Pixel", L""},
        {}},
       {"six monitors: rows stop at the four recorded",
-       [](SpecificationRows *t) {
+       [](SystemInfoRows *t) {
          t->sources.monitor_count = 6;
          for (int k = 1; k < MONITOR_SLOTS; ++k) t->monitors[k].mode.dmPelsWidth = 800 + k;
        },
@@ -262,16 +262,16 @@ TEST_F(SpecificationRowCases, ConditionsAndFormats) {
         L"Sub Screen Size=802 x 0 Pixel", L"Sub Screen Size=803 x 0 Pixel", L""},
        {}},
       {"engine unavailable: the list ends after DirectX",
-       [](SpecificationRows *t) { t->sources.engine_available = 0; },
+       [](SystemInfoRows *t) { t->sources.engine_available = 0; },
        {L"DirectX=9.0c [ 4.09.00.0904 ] ", L""}, {L"PCMaker=", L"Zbuffer Stencil="}, 2},
       {"engine without its information record",
-       [](SpecificationRows *t) { t->sources.engine = nullptr; },
+       [](SystemInfoRows *t) { t->sources.engine = nullptr; },
        {L"DirectX=9.0c [ 4.09.00.0904 ] ", L""}, {L"PCMaker="}, 2},
       {"no packages: the list ends after Zbuffer Stencil",
-       [](SpecificationRows *t) { t->sources.package_count = 0; },
+       [](SystemInfoRows *t) { t->sources.package_count = 0; },
        {L"Zbuffer Stencil=24 - 8 Bit", L""}, {}, 2},
       {"version 5 and a four-digit year",
-       [](SpecificationRows *t) {
+       [](SystemInfoRows *t) {
          t->packages[0].version = 5;
          t->packages[0].install_date = 20070305;
          wcscpy(t->packages[0].short_tag, L"KTH");
@@ -279,16 +279,16 @@ TEST_F(SpecificationRowCases, ConditionsAndFormats) {
        },
        {L"Kitahama International Airport （Ver）=0.05 ---install 2007/03/05--- (KTH)"}, {}, 1},
       {"anisotropy list starting with 0",
-       [](SpecificationRows *t) { t->engine.anisotropy_levels[0] = 0; },
+       [](SystemInfoRows *t) { t->engine.anisotropy_levels[0] = 0; },
        {L"", L"Anisotropy Rate=", L"Anti-alias=2, 4"}, {}},
       {"full level list: 15 entries, not the word after them",
-       [](SpecificationRows *t) {
+       [](SystemInfoRows *t) {
          for (uint32_t i = 0; i < ENGINE_LEVEL_SLOTS; ++i) t->engine.anisotropy_levels[i] = i + 1;
          t->engine.anti_alias_current = 99;
        },
        {L"Anisotropy Rate=1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15"}, {}},
       {"maker text filling its field",
-       [](SpecificationRows *t) {
+       [](SystemInfoRows *t) {
          wmemset(t->engine.pc_maker, L'M', sizeof t->engine.pc_maker / sizeof(wchar_t));   // no terminator
        },
        {L"PCMaker=" + std::wstring(80, L'M'), L"PCModel=Tower 3"}, {}},
@@ -316,7 +316,7 @@ struct ClassKey {
   const wchar_t *driver;
 };
 
-TEST_F(SpecificationRows, WithoutChipTypeTheDisplayClassKeysNameTheAdapter) {
+TEST_F(SystemInfoRows, WithoutChipTypeTheDisplayClassKeysNameTheAdapter) {
   struct Case {
     const char *name;
     std::vector<ClassKey> keys;
@@ -352,7 +352,7 @@ TEST_F(SpecificationRows, WithoutChipTypeTheDisplayClassKeysNameTheAdapter) {
   }
 }
 
-TEST_F(SpecificationRows, JapaneseLabelsAndValueTexts) {
+TEST_F(SystemInfoRows, JapaneseLabelsAndValueTexts) {
   set_string_offset(2);
   sources.sound_kind = 2;
   wcscpy(dxdiag.d3d_status, L"Disabled");
@@ -369,7 +369,7 @@ TEST_F(SpecificationRows, JapaneseLabelsAndValueTexts) {
 
 // The game folder's sample packages, with the registry entries that run_config imports, as the
 // rows of a computer whose engine is available.
-TEST_F(SpecificationRows, GameFolderPackagesAreListed) {
+TEST_F(SystemInfoRows, GameFolderPackagesAreListed) {
   std::wstring game = config_test::game_folder_with_packages();
   ASSERT_FALSE(game.empty());
   copy_text(program_folder, TEXT_CAPACITY, game.c_str());
