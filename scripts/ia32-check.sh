@@ -1,8 +1,14 @@
 # Sourced by the scripts: Wine runs 32-bit Windows programs only where the kernel runs 32-bit
 # x86 code. ia32_runs runs a 93-byte i386 Linux program that only exits and says whether it
-# ran; require_ia32 stops the calling script with one line when it did not.
+# ran natively; require_ia32 stops the calling script with one line when it did not. A kernel
+# whose binfmt_misc hands i386 programs to qemu-i386 runs them in user-mode emulation, far too
+# slowly for Wine to start its programs within the tests' waits: that counts as not running them.
 ia32_runs() {
-  local folder probe
+  local folder probe entry
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    [ -f "$entry" ] && grep -q '^interpreter .*qemu-i386' "$entry" 2>/dev/null &&
+      grep -qx enabled "$entry" 2>/dev/null && return 1
+  done
   folder="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build"
   mkdir -p "$folder"
   probe="$folder/.ia32_probe"
