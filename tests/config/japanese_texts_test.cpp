@@ -5,6 +5,8 @@
 #include <vector>
 #include "files.h"
 #include "main_window.h"
+#include "program_state.h"
+#include "startup_lists.h"
 #include "settings_window_fixture.h"
 #include "string_ids.h"
 #include "string_table.h"
@@ -65,12 +67,23 @@ std::string narrow(const std::wstring &text) {
   return out;
 }
 
-using JapaneseTexts = SettingsWindow;
+// The settings window with the program's own dialog font, given back at the end.
+class JapaneseTexts : public SettingsWindow {
+ protected:
+  void TearDown() override {
+    SettingsWindow::TearDown();
+    if (dialog_font) DeleteObject(dialog_font);
+    dialog_font = nullptr;
+  }
+};
 
 TEST_F(JapaneseTexts, EveryLabelAndButtonTextFitsItsControl) {
   setup.language = 2;
   setup.engine = 1;
   setup.sound = 1;
+  game_settings.language = 2;
+  create_dialog_font();   // the program's own font, as its start-up makes it
+  ASSERT_NE(nullptr, dialog_font);
   open();
   std::vector<Measured> measured;
   EnumChildWindows(main_window, measure_child, (LPARAM)&measured);
