@@ -1,11 +1,14 @@
-// The depth-first folder walk, bounded by the path buffer and by the nesting depth.
+// The depth-first folder walk, bounded by the path buffer.
 #include "folder_walk.h"
 #include <windows.h>
 #include "files.h"
 
 namespace {
 
-const int DEEPEST_FOLDER = 32;   // nesting deeper than any real install ends the branch
+// Each level adds at least a one-character name and its backslash, so no folder deeper than
+// this has a path that fits the buffer: the guard keeps a runaway walk off the stack without
+// ever cutting short a path that fits.
+const int DEEPEST_FOLDER = TEXT_CAPACITY / 2;
 
 int is_followable_folder(const WIN32_FIND_DATAW &entry) {
   return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
@@ -14,22 +17,20 @@ int is_followable_folder(const WIN32_FIND_DATAW &entry) {
 
 // base: the folder with a trailing backslash.
 int walk_below(const wchar_t *base, FolderVisit visit, void *context, int depth) {
-  wchar_t pattern[TEXT_CAPACITY];
-  if (depth > DEEPEST_FOLDER || !join_path(pattern, TEXT_CAPACITY, base, L"*.*")) return 0;
+  wchar_t path[TEXT_CAPACITY];   // the search pattern, then each entry's path
+  if (depth > DEEPEST_FOLDER || !join_path(path, TEXT_CAPACITY, base, L"*.*")) return 0;
 
   WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW(pattern, &entry);
+  HANDLE find = FindFirstFileW(path, &entry);
   if (find == INVALID_HANDLE_VALUE) return 0;
   int ended = 0;
   do {
     if (!wcscmp(entry.cFileName, L".") || !wcscmp(entry.cFileName, L"..")) continue;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      wchar_t below[TEXT_CAPACITY];
-      if (is_followable_folder(entry) && join_path(below, TEXT_CAPACITY, base, entry.cFileName) &&
-          join_path(below, TEXT_CAPACITY, below, L"\\"))
-        ended = walk_below(below, visit, context, depth + 1);
+      if (is_followable_folder(entry) && join_path(path, TEXT_CAPACITY, base, entry.cFileName) &&
+          join_path(path, TEXT_CAPACITY, path, L"\\"))
+        ended = walk_below(path, visit, context, depth + 1);
     } else {
-      wchar_t path[TEXT_CAPACITY];
       if (!join_path(path, TEXT_CAPACITY, base, entry.cFileName)) path[0] = 0;
       ended = visit(path, entry.cFileName, context);
     }

@@ -2,7 +2,6 @@
 // control, pages and bottom buttons, the install-mode wait window and the message pump.
 #include "main_window.h"
 #include <commctrl.h>
-#include <shellapi.h>
 #include "aspect_preview.h"
 #include "control_ids.h"
 #include "files.h"
@@ -14,6 +13,7 @@
 #include "reset_defaults.h"
 #include "settings_page_proc.h"
 #include "settings_store.h"
+#include "shell_open.h"
 #include "sound_page.h"
 #include "string_ids.h"
 #include "string_table.h"
@@ -146,7 +146,7 @@ void on_button(int id) {
       reset_to_defaults();
       break;
     case ID_DXDIAG:
-      ShellExecuteW(main_window, nullptr, L"dxdiag.exe", nullptr, nullptr, SW_SHOWNORMAL);
+      shell_open_routine(main_window, nullptr, L"dxdiag.exe", nullptr, nullptr, SW_SHOWNORMAL);
       break;
   }
 }

@@ -16,8 +16,9 @@ const wchar_t JAPANESE_UNINSTALL_KEY[] =
 
 // The characters of the date value name that name the date and not the version.
 const size_t DATE_SUFFIX_CHARS = 4;
-// A date or time field this long or longer is not read and counts as 0.
-const ptrdiff_t LONGEST_FIELD = 8;
+// The last number of the date or the time (year, second) is read from a buffer of 8
+// characters: one this long or longer is not read and counts as 0.
+const ptrdiff_t LONGEST_LAST_FIELD = 8;
 
 const int32_t NEWEST_FIRST = 0;
 
@@ -67,14 +68,14 @@ int read_descriptor_file(const wchar_t *path, PackageDescriptor *descriptor) {
   return 1;
 }
 
-// Decimal digits with an optional leading '-', up to the first other character.
+// Decimal digits with an optional leading '-', up to the first other character. A number too
+// long for 32 bits wraps round rather than overflowing.
 int32_t read_number(const wchar_t *begin, const wchar_t *end) {
-  if (end - begin >= LONGEST_FIELD) return 0;
   bool negative = begin < end && *begin == L'-';
   if (negative) ++begin;
-  int32_t value = 0;
-  for (; begin < end && *begin >= L'0' && *begin <= L'9'; ++begin) value = value * 10 + (*begin - L'0');
-  return negative ? -value : value;
+  uint32_t value = 0;
+  for (; begin < end && *begin >= L'0' && *begin <= L'9'; ++begin) value = value * 10 + (uint32_t)(*begin - L'0');
+  return (int32_t)(negative ? 0u - value : value);
 }
 
 // The numbers of "a<separator>b<separator>c" in [begin, end); the last field is the rest of the
@@ -85,7 +86,7 @@ uint32_t read_three_fields(const wchar_t *begin, const wchar_t *end, wchar_t sep
     const wchar_t *stop = end;
     if (i < 2)
       for (stop = begin; stop < end && *stop != separator; ++stop) {}
-    numbers[i] = read_number(begin, stop);
+    numbers[i] = i == 2 && stop - begin >= LONGEST_LAST_FIELD ? 0 : read_number(begin, stop);
     begin = stop < end ? stop + 1 : end;
   }
   return (uint32_t)((numbers[order[0]] * 100 + numbers[order[1]]) * 100 + numbers[order[2]]);

@@ -43,11 +43,15 @@ const wchar_t *choose_engine_test_sound(uint32_t packages, uint32_t language,
   return L"config_engine.wav";
 }
 
-void load_startup_lists() {
+void create_dialog_font() {
   dialog_font = CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             game_settings.language == 2 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                             FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+}
+
+void load_startup_lists() {
+  create_dialog_font();
 
   adapter_list = nullptr;
   adapter_count = 0;

@@ -6,6 +6,8 @@
 #include "folder_walk.h"
 
 void load_startup_lists();
+// dialog_font: the font of every page control, with the character set of the language setting.
+void create_dialog_font();
 void free_startup_lists();
 
 

@@ -1,7 +1,6 @@
 // The User Support operation: the template filled in two passes (the report before "</pre>",
 // then again in place of "{}"), written as mail_support.html and opened through the shell.
 #include "support_report.h"
-#include <shellapi.h>
 #include <stdio.h>
 #include <string.h>
 #include "files.h"
@@ -12,7 +11,6 @@
 #include "string_ids.h"
 #include "string_table.h"
 
-ShellOpenRoutine shell_open_routine = ShellExecuteW;
 void(WINAPI *local_time_routine)(SYSTEMTIME *time) = GetLocalTime;
 
 namespace {

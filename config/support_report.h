@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <stdint.h>
+#include "shell_open.h"   // the page is opened through shell_open_routine
 
 struct GameSettings;
 struct MailForm;
@@ -21,10 +22,6 @@ struct ReportArea {
   int32_t full;      // a piece did not fit: later pieces are dropped
 };
 
-// What opens the page: ShellExecuteW; in-process tests put their own recorder here.
-typedef HINSTANCE(WINAPI *ShellOpenRoutine)(HWND owner, const wchar_t *verb, const wchar_t *file,
-                                            const wchar_t *parameters, const wchar_t *directory, INT show);
-extern ShellOpenRoutine shell_open_routine;
 // What reads the time of the stamp: GetLocalTime; tests may fix it.
 extern void(WINAPI *local_time_routine)(SYSTEMTIME *time);
 

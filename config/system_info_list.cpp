@@ -127,12 +127,17 @@ void monitor_count(Sources *s, wchar_t *out) { format_text(out, VALUE_CAPACITY, 
 void main_screen(Sources *s, wchar_t *out) {
   format_text(out, VALUE_CAPACITY, L"%d x %d Pixel", (int)s->screen_width, (int)s->screen_height);
 }
-// One row for each further monitor that was recorded; an unrecorded mode shows 0 x 0.
+// One row for each further monitor; a monitor whose mode was not recorded (an empty device ID,
+// or one beyond the recorded slots) shows 0 x 0.
 void sub_screen_rows(Sources *s, Sink *sink) {
-  for (int32_t k = 1; k < s->monitor_count && k < MONITOR_SLOTS; ++k) {
+  for (int32_t k = 1; k < s->monitor_count; ++k) {
     wchar_t text[VALUE_CAPACITY];
-    const DEVMODEW &mode = s->monitors[k].mode;
-    format_text(text, VALUE_CAPACITY, L"%d x %d Pixel", (int)mode.dmPelsWidth, (int)mode.dmPelsHeight);
+    int width = 0, height = 0;
+    if (k < MONITOR_SLOTS) {
+      width = (int)s->monitors[k].mode.dmPelsWidth;
+      height = (int)s->monitors[k].mode.dmPelsHeight;
+    }
+    format_text(text, VALUE_CAPACITY, L"%d x %d Pixel", width, height);
     append_row(sink, STR_INFO_SUB_SCREEN, text);
   }
 }

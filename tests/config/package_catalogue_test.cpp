@@ -149,6 +149,49 @@ TEST(PackageScan, DescriptorsByExtensionAnywhereBelowTheFolder) {
   config_test::remove_tree(root);
 }
 
+// Folders one character long, depth of them below root; the path with its trailing backslash.
+std::wstring make_nested_folders(const std::wstring &root, int depth) {
+  std::wstring folder = root;
+  for (int level = 0; level < depth; ++level) {
+    folder += level % 2 ? L"b\\" : L"a\\";
+    if (!CreateDirectoryW(folder.c_str(), nullptr)) return std::wstring();
+  }
+  return folder;
+}
+
+TEST(PackageScan, DescriptorsAtAnyDepthWhosePathFitsAreFound) {
+  const struct {
+    const char *name;
+    int depth;          // 0: as deep as folders of 247 characters allow
+    size_t path_chars;  // 0: the name "deep.prd"; else the descriptor's whole path is this long
+  } cases[] = {
+      {"forty folders down", 40, 0},
+      {"the deepest folder, a path of 255 characters", 0, 255},
+  };
+  game_settings.language = 1;
+  for (const auto &c : cases) {
+    std::wstring root = config_test::make_scratch_folder(L"deep");
+    int depth = c.depth ? c.depth : (int)(247 - root.size()) / 2;
+    std::wstring folder = make_nested_folders(root, depth);
+    ASSERT_FALSE(folder.empty()) << c.name;
+    std::wstring path = folder + L"deep.prd";
+    if (c.path_chars) path = folder + std::wstring(c.path_chars - folder.size() - 4, L'd') + L".prd";
+    write_descriptor(path, descriptor_image(L"Deep Field", L"", L"DP", L""));
+    if (c.path_chars) {
+      ASSERT_EQ(c.path_chars, path.size()) << c.name;
+    }
+
+    PackageRecord *list = nullptr;
+    uint32_t count = 0;
+    scan_packages(&list, &count, root.c_str());
+    ASSERT_EQ(1u, count) << c.name << ", " << depth << " folders, a path of " << path.size();
+    EXPECT_STREQ(L"Deep Field", list[0].english_title) << c.name;
+    free(list);
+    config_test::remove_tree(root);
+  }
+  game_settings.language = 0;
+}
+
 // --- install date --------------------------------------------------------------------------
 
 TEST(InstallDatetime, MonthDayYearAndHourMinuteSecond) {
@@ -169,7 +212,12 @@ TEST(InstallDatetime, MonthDayYearAndHourMinuteSecond) {
       {L"3/5", 305, 0},
       {L"x/y/z a:b:c", 0, 0},
       {L"07/04/1999 12:30:45 PM", 19990704, 123045},
-      {L"12345678/1/2000 0:0:0", 20000001, 0}, // so does any field of 8 characters
+      // Month, day, hour and minute are read in full, however long.
+      {L"00000003/5/2007", 20070305, 0},
+      {L"00000003/00000005/2007 00000009:00000005:00", 20070305, 90500},
+      {L"0000000012/0000000001/2006 0000000023:59:59", 20061201, 235959},
+      {L"12345678/1/2000 0:0:0", 1254567801, 0},   // (2000 × 100 + 12345678) × 100 + 1
+      {L"3/5/00002007 00000009:05:00000000", 305, 90500},   // 8-character year and second: 0
   };
   for (const auto &c : cases) {
     uint32_t date = 0xcccccccc, time = 0xcccccccc;

@@ -256,9 +256,17 @@ TEST_F(PageProcedure, TrackbarMovesWithoutTheSoundLibraryStillStoreTheVolume) {
   key_down(control(ID_FIRST_TRACKBAR), VK_HOME);
   EXPECT_EQ(0u, game_settings.volumes[0]);
   EXPECT_TRUE(sound_calls.empty());
-  // A scroll message from another window is not a volume.
+  // A scroll message from another window (or from the page's own scroll bar, lParam 0) is not a
+  // volume: fields that differ from every trackbar's position stay as they are.
+  for (uint32_t &volume : game_settings.volumes) volume = 55;
   SendMessageW(page_windows[3], WM_HSCROLL, SB_THUMBPOSITION, (LPARAM)control(ID_SOUND_HARDWARE));
-  EXPECT_EQ(0u, game_settings.volumes[0]);
+  SendMessageW(page_windows[3], WM_HSCROLL, SB_THUMBPOSITION, 0);
+  for (int row = 0; row < VOLUME_ROWS; ++row) {
+    EXPECT_EQ(55u, game_settings.volumes[row]) << row;
+    wchar_t text[16];
+    GetWindowTextW(volume_labels[row], text, 16);
+    EXPECT_STREQ(row ? L" 80%" : L"  0%", text) << row;
+  }
 }
 
 TEST_F(PageProcedure, TestButtonsToggleTheirPicture) {

@@ -3,11 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
+#include <vector>
 #include "config_test_support.h"
 #include "control_ids.h"
 #include "files.h"
 #include "main_window.h"
 #include "page_controls.h"
+#include "shell_open.h"
 #include "settings_window_fixture.h"
 #include "sound_page.h"
 
@@ -68,6 +70,7 @@ TEST_F(WindowStart, ControlsLieAtTheirPlacesWithTheirStylesAndTexts) {
       {ID_RESOLUTION, 1, L"ComboBox", 0x50200003, {30, 90, 230, 0}, nullptr},
       {ID_CUSTOMIZE, 2, L"Button", 0x50000009, {35, 34, 335, 54}, L"カスタマイズ"},
       {ID_ANTI_ALIAS, 2, L"ComboBox", 0x50200003, {400, 293, 450, 0}, nullptr},
+      {ID_MIPMAP, 2, L"Button", 0x50000003, {40, 270, 240, 290}, L"ミップマップ"},   // checked
       {ID_SOUND_SOFTWARE, 3, L"Button", 0x50000004, {200, 30, 320, 50}, nullptr},
       {ID_FIRST_TRACKBAR + 2, 3, L"msctls_trackbar32", 0x50000001, {170, 150, 370, 170}, nullptr},
       {ID_FIRST_TEST_BUTTON + 4, 3, L"MOXEL_PushButton", 0, {432, 210, 459, 226}, nullptr},
@@ -80,10 +83,18 @@ TEST_F(WindowStart, ControlsLieAtTheirPlacesWithTheirStylesAndTexts) {
     wchar_t window_class[64];
     GetClassNameW(window, window_class, 64);
     EXPECT_EQ(0, lstrcmpiW(row.window_class, window_class)) << row.id;
-    // Windows itself moves the tab stop between radios and the scroll bar into a combo's list.
-    DWORD platform_bits = row.page < 0 ? 0 : WS_TABSTOP | WS_VSCROLL;
+    // Windows itself gives a checked radio the tab stop and takes it from an unchecked one, and
+    // moves a combo's scroll bar into its list; every other bit is the program's own.
+    DWORD expected = row.style;
+    DWORD platform_bits = 0;
+    DWORD kind = row.style & BS_TYPEMASK;
+    if (!lstrcmpiW(row.window_class, L"Button") && (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON) &&
+        SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+      expected |= WS_TABSTOP;
+    if (!lstrcmpiW(row.window_class, L"ComboBox")) platform_bits = WS_VSCROLL;
     if (row.style) {
-      EXPECT_EQ(row.style & ~platform_bits, (DWORD)GetWindowLongW(window, GWL_STYLE) & ~platform_bits) << row.id;
+      EXPECT_EQ(expected & ~platform_bits, (DWORD)GetWindowLongW(window, GWL_STYLE) & ~platform_bits)
+          << row.id << std::hex << " style " << GetWindowLongW(window, GWL_STYLE);
     }
     RECT place;
     GetWindowRect(window, &place);
@@ -192,6 +203,42 @@ TEST_F(WindowStart, LeavingTheSoundPageStopsEveryTestSound) {
   select_tab(1);
   select_tab(2);
   EXPECT_EQ(1u, sound_calls.size());   // other switches leave the sound alone
+}
+
+// What the shell was asked to open, one entry per call.
+struct ShellCall {
+  HWND owner;
+  std::wstring verb, file, parameters, directory;
+  INT show;
+};
+std::vector<ShellCall> shell_calls;
+
+std::wstring text_or_null(const wchar_t *text) { return text ? text : L"(null)"; }
+
+HINSTANCE WINAPI record_shell_call(HWND owner, const wchar_t *verb, const wchar_t *file, const wchar_t *parameters,
+                                   const wchar_t *directory, INT show) {
+  shell_calls.push_back({owner, text_or_null(verb), text_or_null(file), text_or_null(parameters),
+                         text_or_null(directory), show});
+  return (HINSTANCE)42;
+}
+
+TEST_F(WindowStart, DirectXDiagnosticToolButtonStartsDxdiagThroughTheShell) {
+  open();
+  shell_calls.clear();
+  shell_open_routine = record_shell_call;
+  select_tab(4);
+  ASSERT_TRUE(visible(ID_DXDIAG));
+  click(ID_DXDIAG);
+  shell_open_routine = ShellExecuteW;
+  ASSERT_EQ(1u, shell_calls.size());
+  const ShellCall &call = shell_calls[0];
+  EXPECT_EQ(main_window, call.owner);
+  EXPECT_EQ(L"dxdiag.exe", call.file);
+  EXPECT_EQ(L"(null)", call.verb);
+  EXPECT_EQ(L"(null)", call.parameters);
+  EXPECT_EQ(L"(null)", call.directory);
+  EXPECT_EQ(SW_SHOWNORMAL, call.show);
+  EXPECT_EQ(4, page_shown());   // nothing else follows the press
 }
 
 // Save and leave, leave without saving, close: the loop ends; only Save writes.

@@ -51,7 +51,8 @@ class SystemInfoRows : public ::testing::Test {
  public:
   SystemInfoSources sources = {};
   DxDiagInfo dxdiag = {};
-  MonitorSlot monitors[MONITOR_SLOTS] = {};
+  // The recorded slots and, behind them, two that hold what the program never recorded.
+  MonitorSlot monitors[MONITOR_SLOTS + 2] = {};
   EngineInformation engine = {};
   PackageRecord packages[2] = {};
 
@@ -253,13 +254,26 @@ TEST_F(SystemInfoRowCases, ConditionsAndFormats) {
        {L"Number of Moniter=3", L"Main Screen Size=1920 x 1080 Pixel", L"Sub Screen Size=1280 x 1024 Pixel",
         L"Sub Screen Size=0 x 0 Pixel", L""},
        {}},
-      {"six monitors: rows stop at the four recorded",
+      {"five monitors: a row for each further one, the fifth never recorded",
+       [](SystemInfoRows *t) {
+         t->sources.monitor_count = 5;
+         for (int k = 1; k < MONITOR_SLOTS + 2; ++k) {
+           t->monitors[k].mode.dmPelsWidth = 800 + k;
+           t->monitors[k].mode.dmPelsHeight = 600 + k;
+         }
+       },
+       {L"Number of Moniter=5", L"Main Screen Size=1920 x 1080 Pixel", L"Sub Screen Size=801 x 601 Pixel",
+        L"Sub Screen Size=802 x 602 Pixel", L"Sub Screen Size=803 x 603 Pixel", L"Sub Screen Size=0 x 0 Pixel",
+        L""},
+       {}},
+      {"six monitors: the two beyond the recorded four show 0 x 0",
        [](SystemInfoRows *t) {
          t->sources.monitor_count = 6;
-         for (int k = 1; k < MONITOR_SLOTS; ++k) t->monitors[k].mode.dmPelsWidth = 800 + k;
+         for (int k = 1; k < MONITOR_SLOTS + 2; ++k) t->monitors[k].mode.dmPelsWidth = 800 + k;
        },
        {L"Number of Moniter=6", L"Main Screen Size=1920 x 1080 Pixel", L"Sub Screen Size=801 x 0 Pixel",
-        L"Sub Screen Size=802 x 0 Pixel", L"Sub Screen Size=803 x 0 Pixel", L""},
+        L"Sub Screen Size=802 x 0 Pixel", L"Sub Screen Size=803 x 0 Pixel", L"Sub Screen Size=0 x 0 Pixel",
+        L"Sub Screen Size=0 x 0 Pixel", L""},
        {}},
       {"engine unavailable: the list ends after DirectX",
        [](SystemInfoRows *t) { t->sources.engine_available = 0; },
