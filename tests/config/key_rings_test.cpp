@@ -172,7 +172,9 @@ TEST_F(KeyRings, EachPressMovesTheFocusAlongThePageRing) {
     EXPECT_EQ(walk.focus, focus);
     // Tab only moves the focus: no radio it lands on is chosen by that (nor the English one
     // while the radio language is 2).
-    if (walk.key == TAB || walk.key == SHIFT_TAB) EXPECT_EQ(0, memcmp(&before, &game_settings, sizeof before));
+    if (walk.key == TAB || walk.key == SHIFT_TAB) {
+      EXPECT_EQ(0, memcmp(&before, &game_settings, sizeof before));
+    }
     close();
   }
 }
