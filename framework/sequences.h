@@ -12,7 +12,8 @@ struct PostRow {
     float fval1, fval2;
 };
 
-void run_posts(KvrnContext context, KvrnLayer object, const PostRow* rows, size_t count);
+// Posts `command` with two integers and both floats 0.
+void post_command(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1 = 0, int32_t ival2 = 0);
 
 // Pitches the body (slot 20) to `degrees` at `height` above the ground, then the type's pitch
 // follower (TypeNumbers::pitch_follower) to the same pitch. Every body pitch of the sequences
@@ -24,16 +25,23 @@ struct SlotWordClear {
     int32_t slot, word;
 };
 
-// What the reset does: the posts in order, with the slot words cleared after the first
-// `clears_after` of them.
-struct ResetPlan {
-    List<PostRow> posts;
-    size_t clears_after;
-    List<SlotWordClear> clears;
+// A post that a type adds to the reference reset, made right after the reference post of
+// `after`.
+struct ResetInsert {
+    int32_t after;
+    PostRow post;
 };
 
-// The reference reset: gear down, surfaces stowed, engines and lights off, pitch 0, door closed,
-// and the gear slot's word5 cleared once the gear is posted down.
+// A type's reset: the reference reset (gear down, surfaces stowed, engines and lights off, pitch
+// 0, door closed, light 7 off, the gear slot's word5 cleared once the gear is posted down) with
+// the type's changes.
+struct ResetPlan {
+    List<int32_t> left_out;       // reference posts the type does not make, by command
+    List<ResetInsert> inserted;   // the type's own posts, in order
+    List<SlotWordClear> clears;   // cleared beside the reference's word, once the gear is posted down
+};
+
+// The reference reset, unchanged.
 extern const ResetPlan reference_reset_plan;
 
 // Command 0: runs the type's reset plan (the reference plan when it has none).

@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "commands.h"
 #include "slot_builder.h"
 
 // One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
@@ -42,6 +43,10 @@ struct TypeNumbers {
     // The height that slots 8 and 10 pass with their pitch instead of the height their start was
     // given, holding ground-following struts extended in the air; 0: the start's height.
     float held_height = 0.0f;
+    // Posts that the type's variants of the framework's sequences leave out: bit c of entry s
+    // set means sequence slot s makes no post of command c. Every other post is made, whether
+    // or not the type builds its slot.
+    uint64_t posts_left_out[SEQ_NAV_LIGHTS_OFF + 1] = {};
 
     // Surfaces.
     float spoiler_angle;       // slot 21 fully up, degrees about x
@@ -79,6 +84,12 @@ struct TypeNumbers {
     uint32_t landing_final_snap;  // non-zero: every clock jumps to its end after the final configuration
     uint32_t landing_keeps_sway;  // non-zero: a new run goes on with the sway clock of the last one
 };
+
+// Leaves the post of `command` (below 64) out of the framework's sequence slot `sequence`.
+constexpr void leave_out_post(TypeNumbers& numbers, int32_t sequence, int32_t command) {
+    if (sequence >= 0 && sequence <= SEQ_NAV_LIGHTS_OFF && command >= 0 && command < 64)
+        numbers.posts_left_out[sequence] |= uint64_t(1) << command;
+}
 
 // The reference type's numbers.
 extern const TypeNumbers reference_numbers;

@@ -92,10 +92,12 @@ const FlapMove flap_moves[] = {
     {19, 0, 0.0f, 0.0f, 0.0f, 17.0f, 0.0f, 0},     // X_flaparm_06
 };
 
-// Both bogie tilts of the gear slot are cleared once the reset has posted the gear down.
-const SlotWordClear gear_clears[] = {{SLOT_GEAR, 5}, {SLOT_GEAR, 6}};
+// The reference reset, clearing the second bogie tilt beside the first once the gear is posted
+// down.
+const SlotWordClear gear_clears[] = {{SLOT_GEAR, 6}};
+const ResetPlan acplug06_reset = {{}, {}, list_of(gear_clears)};
 
-// reference_numbers, reference_ground_path, reference_reset_plan and reference_type are
+// reference_numbers, reference_ground_path and reference_type are
 // constant-initialized, so they are complete before these copies are made. The copies are made
 // on first use, so that acplug07 can copy them in turn.
 const TypeNumbers& acplug06_numbers() {
@@ -145,14 +147,6 @@ const SharedNumbers& acplug06_shared() {
     return made;
 }
 
-const ResetPlan& acplug06_reset() {
-    static const ResetPlan made = [] {
-        ResetPlan plan = reference_reset_plan;
-        plan.clears = list_of(gear_clears);
-        return plan;
-    }();
-    return made;
-}
 }  // namespace
 
 const AircraftType& acplug06_type() {
@@ -160,7 +154,7 @@ const AircraftType& acplug06_type() {
         AircraftType t = reference_type;
         t.part_slots.rows = list_of(part_rows);
         t.part_slots.edits = list_of(part_edits);
-        t.reset_plan = &acplug06_reset();
+        t.reset_plan = &acplug06_reset;
         t.scale_presets = list_of(scale_presets);
         t.numbers = &acplug06_numbers();
         t.ground = &acplug06_ground();

@@ -7,6 +7,7 @@
 #include "ground_path.h"
 #include "lights.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
 #include "sequences.h"
 #include "shared_numbers.h"
 #include "surfaces.h"
@@ -52,22 +53,8 @@ const SlotRow part_rows[] = {
      stair_layers, 0, nullptr, nullptr},
 };
 
-// The reference reset with the forward door and stair parked closed before the lights.
-const PostRow parked_posts[] = {
-    {SLOT_LEVEL1, 5, 0, 0, 0},
-    {SLOT_SPOILERS, 0, 0, 0, 0},        {SLOT_REVERSERS, 0, 0, 0, 0}, {SLOT_FLAPS, 0, 0, 0, 0},
-    {SLOT_SLATS, 0, 0, 0, 0},           {SLOT_NOSE_STEER, 0, 0, 0, 0},
-    {SLOT_GEAR, 1, 0, 0, 0},            // then the gear slot's word5 is cleared
-    {SLOT_ENGINES, 0, 0, 0, 0},
-    {SLOT_SECOND_DOOR, 0, 0, 0, 0},     // closed, the stair stowed
-    {SLOT_BEACON, 0, 0, 0, 0},          {SLOT_NAV_LIGHTS, 0, 0, 0, 0}, {SLOT_ROLIGHT, 0, 0, 0, 0},
-    {SLOT_LANDING_LIGHTS, 0, 0, 0, 0},  {SLOT_FRONT_LIGHT, 0, 0, 0, 0}, {SLOT_LOGO_LIGHT, 0, 0, 0, 0},
-    {SLOT_STROBES, 0, 0, 0, 0},
-    {SLOT_BODY_PITCH, 0, 0, 0, 0},
-    {SLOT_DOOR, 0, 0, 0, 0},
-    {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},
-};
-const ResetPlan reset_plan = {list_of(parked_posts), reference_reset_plan.clears_after, reference_reset_plan.clears};
+// The reference reset with the forward door and stair parked closed after the engines.
+const ResetPlan reset_plan = {{}, list_of(reset_inserts::door_after_engines), {}};
 
 // The flap layers in the order above: the panels slide aft as they turn, the arms only turn.
 const FlapMove flap_moves[] = {

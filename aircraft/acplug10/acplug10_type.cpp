@@ -5,8 +5,11 @@
 #include "acplug10_gear.h"
 #include "ground_path.h"
 #include "hinged_door.h"
+#include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
+#include "sequences.h"
 #include "shared_numbers.h"
 #include "turboprop.h"
 #include "two_point_geometry.h"
@@ -25,6 +28,11 @@ const SlotEdit part_edits[] = {
 };
 const int32_t sequence_left_out[] = {SEQ_ROLLOUT};
 
+// Parked without spoilers, reversers or slats to post; the door on slot 29 closes after the
+// engines. The strobes are posted off, finding no slot.
+const int32_t reset_left_out[] = {SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_engines), {}};
+
 const ScalePreset scale_presets[] = {
     {SLOT_BEACON, 0, 1.0f},  // "atlightu"
     turboprop::landing_beam_preset,
@@ -42,6 +50,7 @@ const SharedNumbers acplug10_shared = [] {
 const TypeNumbers acplug10_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     turboprop::turboprop_numbers(numbers);
+    propeller_sequences::without_slats(numbers);
     numbers.nose_tyre_circumference = 1.433823f;
     numbers.main_tyre_circumference = 2.4315927f;
     numbers.upper_beacon = {0.4f, 50};   // red 50
@@ -61,7 +70,7 @@ const AircraftType acplug10_type = [] {
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.left_out = list_of(sequence_left_out);
-    type.reset_plan = &turboprop::reset_plan;
+    type.reset_plan = &reset_plan;
     type.scale_presets = list_of(scale_presets);
     type.numbers = &acplug10_numbers;
     type.ground = &acplug10_ground;

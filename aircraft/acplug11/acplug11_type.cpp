@@ -7,8 +7,10 @@
 #include "flight_pitches.h"
 #include "ground_path.h"
 #include "lights.h"
+#include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
 #include "sequences.h"
 #include "shared_numbers.h"
 #include "surfaces.h"
@@ -62,15 +64,8 @@ const SlotEdit sequence_edits[] = {
 
 // The reset: no "Level1", spoilers, reversers or slats to post; the door and airstair close
 // after the body is levelled, before door 37.
-const PostRow reset_posts[] = {
-    {SLOT_FLAPS, 0, 0, 0, 0},         {SLOT_NOSE_STEER, 0, 0, 0, 0},     {SLOT_GEAR, 1, 0, 0, 0},
-    {SLOT_ENGINES, 0, 0, 0, 0},       {SLOT_BEACON, 0, 0, 0, 0},         {SLOT_NAV_LIGHTS, 0, 0, 0, 0},
-    {SLOT_ROLIGHT, 0, 0, 0, 0},       {SLOT_LANDING_LIGHTS, 0, 0, 0, 0}, {SLOT_FRONT_LIGHT, 0, 0, 0, 0},
-    {SLOT_LOGO_LIGHT, 0, 0, 0, 0},    {SLOT_STROBES, 0, 0, 0, 0},        {SLOT_BODY_PITCH, 0, 0, 0, 0},
-    {SLOT_SECOND_DOOR, 0, 0, 0, 0},   {SLOT_DOOR, 0, 0, 0, 0},           {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},
-};
-const SlotWordClear reset_clears[] = {{SLOT_GEAR, 5}};  // once the gear is posted down
-const ResetPlan reset_plan = {list_of(reset_posts), 3, list_of(reset_clears)};
+const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_pitch), {}};
 
 const BladePose blade_poses[] = {{0, 1, 0}, {0, 1, 90}, {0, 1, 180}, {0, 1, -90}};  // all pitch about y
 
@@ -83,6 +78,7 @@ const SharedNumbers acplug11_shared = [] {
 const TypeNumbers acplug11_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     fly_steep_flare(numbers, 0.0f);
+    propeller_sequences::without_slats(numbers);
     numbers.flap_time = 6000;
     numbers.flap_moves = list_of(flap_moves);
     numbers.door_angle = 110.0f;

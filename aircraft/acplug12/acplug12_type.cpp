@@ -9,7 +9,9 @@
 #include "ground_path.h"
 #include "landing_gear.h"
 #include "lights.h"
+#include "propeller_sequences.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
 #include "sequences.h"
 #include "short_lookahead_taxi.h"
 #include "surfaces.h"
@@ -50,17 +52,10 @@ const SlotEdit sequence_edits[] = {
     {SEQ_BEACON_OFF, nullptr, 0, acplug12::seq_beacon_off, nullptr},
 };
 
-// Parked: surfaces stowed, flaps 0, nose wheel straight, gear down, engines 0, cabin door
-// closed, lights off, level, light 7 off.
-const PostRow reset_posts[] = {
-    {SLOT_SPOILERS, 0, 0, 0, 0},     {SLOT_REVERSERS, 0, 0, 0, 0}, {SLOT_FLAPS, 0, 0, 0, 0},
-    {SLOT_NOSE_STEER, 0, 0, 0, 0},   {SLOT_GEAR, 1, 0, 0, 0},      {SLOT_ENGINES, 0, 0, 0, 0},
-    {SLOT_SECOND_DOOR, 0, 0, 0, 0},  {SLOT_BEACON, 0, 0, 0, 0},    {SLOT_NAV_LIGHTS, 0, 0, 0, 0},
-    {SLOT_LANDING_LIGHTS, 0, 0, 0, 0}, {SLOT_FRONT_LIGHT, 0, 0, 0, 0}, {SLOT_STROBES, 0, 0, 0, 0},
-    {SLOT_BODY_PITCH, 0, 0, 0, 0},   {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},
-};
-const SlotWordClear reset_clears[] = {{SLOT_GEAR, 5}};  // once the gear is posted down
-const ResetPlan reset_plan = {list_of(reset_posts), 5, list_of(reset_clears)};
+// Parked without the placeholder, slats, "rolight", logo light or door 37 to post; the cabin
+// door closes after the engines.
+const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SLATS, SLOT_ROLIGHT, SLOT_LOGO_LIGHT, SLOT_DOOR};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_engines), {}};
 
 // The flap layers in the order above: both panels move back and down 50 degrees, the outer
 // arms turn to 47 and the inner ones to 51.
@@ -81,6 +76,14 @@ const TypeNumbers acplug12_numbers = [] {
     numbers.flare_pitch = 3.0f;
     numbers.flare_rise = 3.0f;
     numbers.touchdown_pitch = 6.0f;
+    // Slot 2 turns on the logo light alone with its flag, slot 8 the strobes alone; slot 16
+    // turns off the navigation lights only; slot 10 posts no slats.
+    leave_out_post(numbers, SEQ_NAV_LIGHTS_ON, SLOT_ROLIGHT);
+    leave_out_post(numbers, SEQ_AFTER_TAKEOFF, SLOT_ROLIGHT);
+    leave_out_post(numbers, SEQ_AFTER_TAKEOFF, SLOT_LOGO_LIGHT);
+    leave_out_post(numbers, SEQ_NAV_LIGHTS_OFF, SLOT_ROLIGHT);
+    leave_out_post(numbers, SEQ_NAV_LIGHTS_OFF, SLOT_LOGO_LIGHT);
+    propeller_sequences::final_config_without_slats(numbers);
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 1.6713274f;
     numbers.main_tyre_circumference = 2.2965043f;

@@ -5,8 +5,11 @@
 #include "acplug13_gear.h"
 #include "ground_path.h"
 #include "hinged_door.h"
+#include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
+#include "sequences.h"
 #include "shared_numbers.h"
 #include "short_lookahead_taxi.h"
 #include "turboprop.h"
@@ -27,6 +30,10 @@ const SlotEdit part_edits[] = {
     turboprop::door_edit,
 };
 
+// Parked without reversers or slats to post; the door on slot 29 closes after the engines.
+const int32_t reset_left_out[] = {SLOT_REVERSERS, SLOT_SLATS};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_engines), {}};
+
 const ScalePreset scale_presets[] = {
     {SLOT_BEACON, 0, 1.5f},  // "atlightu"
     turboprop::landing_beam_preset,
@@ -44,6 +51,8 @@ const SharedNumbers acplug13_shared = [] {
 const TypeNumbers acplug13_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     turboprop::turboprop_numbers(numbers);
+    propeller_sequences::without_slats(numbers);
+    leave_out_post(numbers, SEQ_ROLLOUT, SLOT_REVERSERS);  // the roll-out raises the spoilers alone
     numbers.spoiler_angle = -60.0f;
     numbers.nose_tyre_circumference = 1.5770795f;
     numbers.main_tyre_circumference = 2.674815f;
@@ -63,7 +72,7 @@ const AircraftType acplug13_type = [] {
     type.part_slots.rows = list_of(part_rows);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
-    type.reset_plan = &turboprop::reset_plan;
+    type.reset_plan = &reset_plan;
     type.scale_presets = list_of(scale_presets);
     type.numbers = &acplug13_numbers;
     type.ground = &acplug13_ground;

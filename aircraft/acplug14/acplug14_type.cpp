@@ -10,6 +10,7 @@
 #include "ground_path.h"
 #include "long_climb_sequences.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
 #include "sequences.h"
 #include "shared_numbers.h"
 #include "short_lookahead_taxi.h"
@@ -55,18 +56,10 @@ const SlotEdit part_edits[] = {
     {SLOT_DOOR, rear_door_layers, 0, nullptr, acplug14::door_update},
 };
 
-// Parked: surfaces stowed, flaps 0, nose wheel straight, gear down, engines 0, lights off,
-// level, both doors closed, light 7 off.
-const PostRow reset_posts[] = {
-    {SLOT_SPOILERS, 0, 0, 0, 0},       {SLOT_REVERSERS, 0, 0, 0, 0},   {SLOT_FLAPS, 0, 0, 0, 0},
-    {SLOT_NOSE_STEER, 0, 0, 0, 0},     {SLOT_GEAR, 1, 0, 0, 0},        // then the gear slot's word5 is cleared
-    {SLOT_ENGINES, 0, 0, 0, 0},        {SLOT_BEACON, 0, 0, 0, 0},      {SLOT_NAV_LIGHTS, 0, 0, 0, 0},
-    {SLOT_ROLIGHT, 0, 0, 0, 0},        {SLOT_LANDING_LIGHTS, 0, 0, 0, 0}, {SLOT_FRONT_LIGHT, 0, 0, 0, 0},
-    {SLOT_LOGO_LIGHT, 0, 0, 0, 0},     {SLOT_STROBES, 0, 0, 0, 0},     {SLOT_BODY_PITCH, 0, 0, 0, 0},
-    {SLOT_SECOND_DOOR, 0, 0, 0, 0},    {SLOT_DOOR, 0, 0, 0, 0},        {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},
-};
-const size_t POSTS_BEFORE_CLEARS = 5;
-const ResetPlan reset_plan = {list_of(reset_posts), POSTS_BEFORE_CLEARS, reference_reset_plan.clears};
+// Parked without the placeholder or slats to post; the rear door on slot 29 closes after the
+// body is levelled, before door 37.
+const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SLATS};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_pitch), {}};
 
 // The flap layers in the order above: the panels slide back 0.15 as they turn, the outer ones to
 // 40 degrees and the inner ones to 37.5; the ten arms turn to 40.

@@ -72,17 +72,17 @@ const SlotEdit sequence_edits[] = {
     {SEQ_BEACON_OFF, nullptr, 0, acplug15::seq_beacon_off, nullptr},
 };
 
-// Parked: surfaces stowed, nose wheel straight, gear down, lights off, level with the struts
-// compressed, light 7 off, afterburner out, door open with the ladder out, stabilators level.
-const PostRow reset_posts[] = {
-    {SLOT_SPOILERS, 0, 0, 0, 0},    {SLOT_FLAPS, 0, 0, 0, 0},       {SLOT_SLATS, 0, 0, 0, 0},
-    {SLOT_NOSE_STEER, 0, 0, 0, 0},  {SLOT_GEAR, 1, 0, 0, 0},        {SLOT_BEACON, 0, 0, 0, 0},
-    {SLOT_NAV_LIGHTS, 0, 0, 0, 0},  {SLOT_FRONT_LIGHT, 0, 0, 0, 0}, {SLOT_BODY_PITCH, 0, 0, 0, 0},
-    {SLOT_LIGHT_PARAMS, 0, 0, 0, 0}, {SLOT_AFTERBURNER, 0, 0, 0, 0}, {SLOT_DOOR_LADDER, 1, 0, 0, 0},
-    {SLOT_STABILIZERS, 0, 0, 0, 0},
+// Parked without the placeholder, reversers, engines, "rolight", landing lights, logo light,
+// strobes or door 37 to post; after light 7 the afterburner goes out, the door opens with the
+// ladder out and the stabilators level.
+const int32_t reset_left_out[] = {SLOT_LEVEL1,         SLOT_REVERSERS,  SLOT_ENGINES, SLOT_ROLIGHT,
+                                  SLOT_LANDING_LIGHTS, SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
+const ResetInsert reset_inserted[] = {
+    {SLOT_LIGHT_PARAMS, {SLOT_AFTERBURNER, 0, 0, 0.0f, 0.0f}},
+    {SLOT_LIGHT_PARAMS, {SLOT_DOOR_LADDER, 1, 0, 0.0f, 0.0f}},
+    {SLOT_LIGHT_PARAMS, {SLOT_STABILIZERS, 0, 0, 0.0f, 0.0f}},
 };
-const SlotWordClear reset_clears[] = {{SLOT_GEAR, 5}};  // once the gear is posted down
-const ResetPlan reset_plan = {list_of(reset_posts), 5, list_of(reset_clears)};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserted), {}};
 
 // Glow scales set before the base scales are read: both beacon lamps and the front beam.
 const ScalePreset scale_presets[] = {
@@ -108,6 +108,14 @@ const TypeNumbers acplug15_numbers = [] {
     fly_steep_flare(numbers, 0.0f);
     numbers.pitch_follower = SLOT_STABILIZERS;
     numbers.held_height = STRUTS_EXTENDED_HEIGHT;
+    // Its light sequences switch none of the lights it lacks; its roll-out raises the spoilers
+    // alone.
+    const int32_t light_sequences[] = {SEQ_NAV_LIGHTS_ON, SEQ_AFTER_TAKEOFF, SEQ_FINAL, SEQ_AFTER_LANDING,
+                                       SEQ_NAV_LIGHTS_OFF};
+    const int32_t lights_lacked[] = {SLOT_ROLIGHT, SLOT_LANDING_LIGHTS, SLOT_LOGO_LIGHT, SLOT_STROBES};
+    for (int32_t sequence : light_sequences)
+        for (int32_t light : lights_lacked) leave_out_post(numbers, sequence, light);
+    leave_out_post(numbers, SEQ_ROLLOUT, SLOT_REVERSERS);
     numbers.spoiler_angle = -40.0f;
     numbers.flap_moves = list_of(flap_moves);
     numbers.tyres = 4;

@@ -2,15 +2,15 @@
 // four-blade propellers turning the other way, flaps of four panels, its own nacelle gear, a
 // door with a three-section airstair on slot 29, two-lamp beacon, no "Level1", spoilers,
 // reversers, slats, logo light, strobes, door 37 or roll-out, and its own numbers.
-//
-// Its light sequences are the framework's: the logo-light and strobe posts of slots 2, 8, 10
-// and 16 reach no slot on this type, which builds neither.
 #include "acplug16_routines.h"
 #include "flight_pitches.h"
 #include "ground_path.h"
 #include "landing_gear.h"
+#include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
+#include "reset_inserts.h"
+#include "sequences.h"
 #include "shared_numbers.h"
 #include "short_pushback_route.h"
 #include "turboprop.h"
@@ -45,6 +45,12 @@ const SlotEdit part_edits[] = {
 };
 const int32_t sequence_left_out[] = {SEQ_ROLLOUT};
 
+// Parked with the surfaces, placeholder, logo light, strobes and door 37 it lacks left out of
+// the reference posts; the door and airstair close after the engines.
+const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS,
+                                  SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_engines), {}};
+
 const ScalePreset scale_presets[] = {
     {SLOT_BEACON, 0, 1.5f},  // "atlightu"
     {SLOT_BEACON, 1, 1.5f},  // "atlightd"
@@ -62,6 +68,13 @@ const SharedNumbers acplug16_shared = [] {
 const TypeNumbers acplug16_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     fly_steep_flare(numbers, 0.0f);
+    propeller_sequences::without_slats(numbers);
+    // Its light sequences 2, 8, 10 and 16 switch neither logo light nor strobes.
+    leave_out_post(numbers, SEQ_NAV_LIGHTS_ON, SLOT_LOGO_LIGHT);
+    leave_out_post(numbers, SEQ_AFTER_TAKEOFF, SLOT_LOGO_LIGHT);
+    leave_out_post(numbers, SEQ_AFTER_TAKEOFF, SLOT_STROBES);
+    leave_out_post(numbers, SEQ_FINAL, SLOT_STROBES);
+    leave_out_post(numbers, SEQ_NAV_LIGHTS_OFF, SLOT_LOGO_LIGHT);
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.617575f;
     numbers.main_tyre_circumference = 3.3052695f;
@@ -85,7 +98,7 @@ const AircraftType acplug16_type = [] {
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.left_out = list_of(sequence_left_out);
-    type.reset_plan = &turboprop::reset_plan;
+    type.reset_plan = &reset_plan;
     type.scale_presets = list_of(scale_presets);
     type.numbers = &acplug16_numbers;
     type.ground = &acplug16_ground;

@@ -2,7 +2,7 @@
 // half cosine with the nose going down, the climb holds it there, the landing flares with the
 // nose and the stabilizer up and settles it back to the ground; the cabin doors close for the
 // flight and open at the stand. Where a phase switches the same lights as the framework's, the
-// framework's start does it (its posts to slots this type lacks reach nothing).
+// framework's start does it, without the posts that this type's numbers leave out.
 #include <math.h>
 
 #include "acplug17_routines.h"
@@ -24,9 +24,6 @@ const float STABILIZER_CRUISE = 8.0f;
 const float SETTLE_FLARE = 10.0f;     // slot 14's pitch while it holds
 const float SETTLE_HOLD_FROM = 0.3f, SETTLE_LEVEL_FROM = 0.63f, SETTLE_DESCENT_FROM = 0.2f;
 
-void post(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2 = 0) {
-    post_action(context, object, command, ival1, ival2, 0.0f, 0.0f);
-}
 void stabilizer(KvrnContext context, KvrnLayer object, float degrees) {
     post_action(context, object, SLOT_STABILIZERS, 0, 0, degrees, 0.0f);
 }
@@ -42,7 +39,7 @@ namespace acplug17 {
 int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
                           float fval1, float fval2) {
     ::seq_nav_lights_on(context, object, slot, ival1, ival2, fval1, fval2);
-    post(context, object, SLOT_SECOND_DOOR, 0);
+    post_command(context, object, SLOT_SECOND_DOOR, 0);
     return 0;
 }
 
@@ -82,15 +79,15 @@ int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int3
 
 int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t, int32_t, float,
                                 float) {
-    post(context, object, SLOT_SECOND_DOOR, 0);
+    post_command(context, object, SLOT_SECOND_DOOR, 0);
     // Every running action of the object jumps to its end: the doors stand closed and the
     // lift-off is complete.
     KVRNL_MoveAction(context, object, KVRN_CMD_TICK, -1, 0, 0.0f, 0.0f);
     start_clock(slot);
-    post(context, object, SLOT_BEACON, 1);
-    post(context, object, SLOT_NAV_LIGHTS, 1);
-    post(context, object, SLOT_LANDING_LIGHTS, 0);
-    post(context, object, SLOT_FRONT_LIGHT, 0);
+    post_command(context, object, SLOT_BEACON, 1);
+    post_command(context, object, SLOT_NAV_LIGHTS, 1);
+    post_command(context, object, SLOT_LANDING_LIGHTS, 0);
+    post_command(context, object, SLOT_FRONT_LIGHT, 0);
     lift_object(context, object, HOVER_HEIGHT);
     return slot->duration;
 }
@@ -100,7 +97,7 @@ void seq_after_takeoff_update(KvrnContext context, KvrnLayer object, ActionSlot*
 }
 
 void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
-    if (slot->progress == 1.0f) post(context, object, SLOT_FRONT_LIGHT, 1);
+    if (slot->progress == 1.0f) post_command(context, object, SLOT_FRONT_LIGHT, 1);
 }
 
 // The nose rises from 5 at the flare height to 10 at the ground, the stabilizer from 8 to 30.
@@ -122,7 +119,7 @@ int32_t seq_touchdown_start(KvrnContext context, KvrnLayer object, ActionSlot* s
 
 void seq_touchdown_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     post_body_pitch(context, object, (1.0f - slot->progress) * slot->word6.f, 0.0f);
-    if (slot->progress == 1.0f && slot->word1.i != 0) post(context, object, SLOT_FRONT_LIGHT, 1, slot->word1.i);
+    if (slot->progress == 1.0f && slot->word1.i != 0) post_command(context, object, SLOT_FRONT_LIGHT, 1, slot->word1.i);
 }
 
 int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
@@ -151,14 +148,14 @@ void seq_settle_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
 int32_t seq_beacon_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
                        float fval1, float fval2) {
     ::seq_beacon_off(context, object, slot, ival1, ival2, fval1, fval2);
-    post(context, object, SLOT_SECOND_DOOR, 1);
+    post_command(context, object, SLOT_SECOND_DOOR, 1);
     return 0;
 }
 
 int32_t seq_nav_lights_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
                            float fval1, float fval2) {
     ::seq_nav_lights_off(context, object, slot, ival1, ival2, fval1, fval2);
-    post(context, object, SLOT_SECOND_DOOR, 0);
+    post_command(context, object, SLOT_SECOND_DOOR, 0);
     return 0;
 }
 }  // namespace acplug17

@@ -59,13 +59,16 @@ const SlotEdit sequence_edits[] = {
 };
 
 // Parked: rotors stopped with the blades drooped, doors open, lights off, level, light 7 off,
-// the stabilizer at 30 degrees.
-const PostRow reset_posts[] = {
-    {SLOT_ENGINES, 0, 0, 0, 0},        {SLOT_SECOND_DOOR, 1, 0, 0, 0}, {SLOT_BEACON, 0, 0, 0, 0},
-    {SLOT_NAV_LIGHTS, 0, 0, 0, 0},     {SLOT_LANDING_LIGHTS, 0, 0, 0, 0}, {SLOT_FRONT_LIGHT, 0, 0, 0, 0},
-    {SLOT_BODY_PITCH, 0, 0, 0, 0},     {SLOT_LIGHT_PARAMS, 0, 0, 0, 0}, {SLOT_STABILIZERS, 0, 0, 30.0f, 0},
+// the stabilizer at 30 degrees. None of the gear, surfaces, placeholder, "rolight", logo light,
+// strobes or door 37 is posted.
+const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SPOILERS, SLOT_REVERSERS, SLOT_FLAPS, SLOT_SLATS,
+                                  SLOT_NOSE_STEER, SLOT_GEAR, SLOT_ROLIGHT, SLOT_LOGO_LIGHT, SLOT_STROBES,
+                                  SLOT_DOOR};
+const ResetInsert reset_inserted[] = {
+    {SLOT_ENGINES, {SLOT_SECOND_DOOR, 1, 0, 0.0f, 0.0f}},         // doors open
+    {SLOT_LIGHT_PARAMS, {SLOT_STABILIZERS, 0, 0, 30.0f, 0.0f}},
 };
-const ResetPlan reset_plan = {list_of(reset_posts), 0, {}};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserted), {}};
 
 // reference_numbers, reference_ground_path and reference_type are constant-initialized, so they
 // are complete before these copies are made.
@@ -76,6 +79,11 @@ const TypeNumbers acplug17_numbers = [] {
     numbers.nose_tyre_circumference = 1.2849115f;
     numbers.main_tyre_circumference = 2.0891593f;
     numbers.engines = 2;     // the tail rotor, then the main rotor
+    // The framework's sequences that it runs post nothing to the flaps, slats, gear, "rolight",
+    // logo light or strobes.
+    const int32_t parts_lacked[] = {SLOT_FLAPS, SLOT_SLATS, SLOT_GEAR, SLOT_ROLIGHT, SLOT_LOGO_LIGHT, SLOT_STROBES};
+    for (int32_t sequence = SEQ_NAV_LIGHTS_ON; sequence <= SEQ_NAV_LIGHTS_OFF; ++sequence)
+        for (int32_t part : parts_lacked) leave_out_post(numbers, sequence, part);
     numbers.upper_beacon = {1.0f, 255};  // red 255
     numbers.lower_beacon = {1.5f, 255};  // red 255
     return numbers;

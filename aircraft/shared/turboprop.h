@@ -1,18 +1,13 @@
 // What the twin-turboprops acplug10 and acplug13 build alike: their flaps (the framework's flap
 // form on two panels a side and four arms, each moving back 0.2 and down 35 degrees), the
 // layers of their nacelle gear, a beacon of one lamp, the four-beam landing light, slot 37's
-// door "Z_door02", their scale presets, their reset, the numbers they share and their nose
-// gear's schedule.
-//
-// Their flight-phase sequences are the framework's: the slat posts of slots 9, 10 and 14 reach
-// no slot on these types, which build none.
+// door "Z_door02", their scale presets, the numbers they share and their nose gear's schedule.
 #pragma once
 
 #include "commands.h"
 #include "flight_pitches.h"
 #include "four_beam_landing_light.h"
 #include "linear_door.h"
-#include "sequences.h"
 #include "shared_numbers.h"
 #include "slot_builder.h"
 #include "type_numbers.h"
@@ -49,19 +44,6 @@ inline constexpr SlotEdit door_edit = {SLOT_DOOR, door_layers, 0, nullptr, linea
 // Glow scales set before the base scales are read: the first landing beam and the front beam.
 inline constexpr ScalePreset landing_beam_preset = {SLOT_LANDING_LIGHTS, 0, 1.2f};
 inline constexpr ScalePreset front_beam_preset = {SLOT_FRONT_LIGHT, 1, 1.0f};
-
-// The reset: the reference posts without reversers and slats (a type without spoilers finds
-// no slot 21 either), with the second door posted closed after the engines.
-inline constexpr PostRow reset_posts[] = {
-    {SLOT_LEVEL1, 5, 0, 0, 0},      {SLOT_SPOILERS, 0, 0, 0, 0},        {SLOT_FLAPS, 0, 0, 0, 0},
-    {SLOT_NOSE_STEER, 0, 0, 0, 0},  {SLOT_GEAR, 1, 0, 0, 0},            {SLOT_ENGINES, 0, 0, 0, 0},
-    {SLOT_SECOND_DOOR, 0, 0, 0, 0}, {SLOT_BEACON, 0, 0, 0, 0},          {SLOT_NAV_LIGHTS, 0, 0, 0, 0},
-    {SLOT_ROLIGHT, 0, 0, 0, 0},     {SLOT_LANDING_LIGHTS, 0, 0, 0, 0},  {SLOT_FRONT_LIGHT, 0, 0, 0, 0},
-    {SLOT_LOGO_LIGHT, 0, 0, 0, 0},  {SLOT_STROBES, 0, 0, 0, 0},         {SLOT_BODY_PITCH, 0, 0, 0, 0},
-    {SLOT_DOOR, 0, 0, 0, 0},        {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},
-};
-inline constexpr SlotWordClear reset_clears[] = {{SLOT_GEAR, 5}};  // once the gear is posted down
-inline constexpr ResetPlan reset_plan = {list_of(reset_posts), 5, list_of(reset_clears)};
 
 // The numbers they share: rotation to 4 degrees, climb at 4, a level final approach with the
 // steep flare; the flaps above; door 37 opening to 90; two nose tyres and four main tyres; the

@@ -46,6 +46,9 @@ const SlotRow type_rows[] = {
     {6, replacing_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
     {LAMP_SLOT, record_start, no_update, TIMED_BY_LAYERS, 1000, 0, nullptr, lamp_layers, 0, lamp_words, lamp_scales},
     {LAST_SLOT, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SLOT_FLAPS, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SLOT_GEAR, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
+    {SLOT_ENGINES, record_start, nullptr, SLOT_IMMEDIATE, 0, 0, nullptr, nullptr, 0, nullptr, nullptr},
 };
 const int32_t left_out[] = {5};
 const SlotEdit edits[] = {
@@ -55,9 +58,11 @@ const SlotEdit edits[] = {
 };
 const ScalePreset presets[] = {{LAMP_SLOT, 1, 3.0f}};
 
-const PostRow reset_posts[] = {{2, 1, 0, 0, 0}, {2, 2, 0, 0, 0}};
+// The reference reset without the engines, with a second flap post after the gear.
+const int32_t reset_left_out[] = {SLOT_ENGINES};
+const ResetInsert reset_inserted[] = {{SLOT_GEAR, {SLOT_FLAPS, 9, 8, 1.5f, 2.5f}}};
 const SlotWordClear reset_clears[] = {{LAMP_SLOT, 1}};
-const ResetPlan reset_plan = {list_of(reset_posts), 1, list_of(reset_clears)};
+const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserted), list_of(reset_clears)};
 
 const AircraftType test_type = [] {
     AircraftType type{};
@@ -141,11 +146,22 @@ TEST_F(SlotTable_, ConstantsPresetsAndBaseScales) {
     EXPECT_LT(set_at, get_at);
 }
 
-TEST_F(SlotTable_, ResetPostsInOrderAndClearsWordsBetween) {
-    ASSERT_EQ(started.size(), 2u);
-    EXPECT_EQ(started[0].ival1, 1);
+// The reference posts less the one left out, the inserted post right after its anchor, every
+// post made whether or not its slot is built, and the words cleared once the gear is posted.
+TEST_F(SlotTable_, ResetIsTheReferenceResetWithTheTypesChanges) {
+    const Post expected[] = {
+        {1, 5, 0, 0, 0},  {21, 0, 0, 0, 0}, {22, 0, 0, 0, 0}, {23, 0, 0, 0, 0}, {24, 0, 0, 0, 0},
+        {25, 0, 0, 0, 0}, {27, 1, 0, 0, 0}, {23, 9, 8, 1.5f, 2.5f}, {30, 0, 0, 0, 0}, {31, 0, 0, 0, 0},
+        {32, 0, 0, 0, 0}, {33, 0, 0, 0, 0}, {34, 0, 0, 0, 0}, {35, 0, 0, 0, 0}, {36, 0, 0, 0, 0},
+        {20, 0, 0, 0, 0}, {37, 0, 0, 0, 0}, {19, 0, 0, 0, 0},
+    };
+    EXPECT_EQ(posts_since(mark), std::vector<Post>(std::begin(expected), std::end(expected)));
+    ASSERT_EQ(started.size(), 3u);
+    EXPECT_EQ(started[0].ival1, 0) << "flaps";
     EXPECT_EQ(started[0].lamp_word1, 7u) << "before the clear";
-    EXPECT_EQ(started[1].ival1, 2);
-    EXPECT_EQ(started[1].lamp_word1, 0u) << "after the clear";
+    EXPECT_EQ(started[1].ival1, 1) << "gear";
+    EXPECT_EQ(started[1].lamp_word1, 7u) << "the gear post comes before the clear";
+    EXPECT_EQ(started[2].ival1, 9) << "the inserted flap post";
+    EXPECT_EQ(started[2].lamp_word1, 0u) << "after the clear";
 }
 }  // namespace

@@ -113,10 +113,13 @@ TEST_F(Acplug16, ResetParksTheAircraft) {
     EXPECT_FALSE(visible(L"Z_e2high")) << "propellers at rest";
 }
 
-// A flight through the sequences, from the stand to the stand, and the heap after destroy. The
-// light sequences reach no logo light or strobes.
+// A flight through the sequences, from a reset at the stand to the stand, and the heap after
+// destroy. Neither the reset nor a sequence posts the logo light, the strobes or the slats, even
+// with every flag set.
 TEST_F(Acplug16, FlightThroughTheSequences) {
     uint32_t mark = log_mark();
+    start(KVRN_CMD_RESET);
+    finish();
     take_off();
     EXPECT_TRUE(visible(L"wglightl")) << "navigation lights on";
     EXPECT_TRUE(visible(L"ldlightr1")) << "landing lights on";
@@ -147,9 +150,13 @@ TEST_F(Acplug16, FlightThroughTheSequences) {
     EXPECT_FALSE(slot(SLOT_BEACON)->running);
     EXPECT_FALSE(visible(L"wglightr")) << "navigation lights off";
     EXPECT_FALSE(slot(SLOT_ENGINES)->running) << "propellers at rest";
-    for (const Post& post : posts_since(mark)) {
+    std::vector<Post> posts = posts_since(mark);
+    ASSERT_FALSE(posts.empty());
+    EXPECT_EQ(posts.front(), (Post{SLOT_FLAPS, 0, 0, 0, 0})) << "the reset's first post is seen";
+    for (const Post& post : posts) {
         EXPECT_NE(post.command, SLOT_LOGO_LIGHT);
         EXPECT_NE(post.command, SLOT_STROBES);
+        EXPECT_NE(post.command, SLOT_SLATS);
     }
     destroy_leaving_a_clean_heap();
 }
