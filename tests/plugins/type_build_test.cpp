@@ -2,20 +2,26 @@
 // filled, each record's kind, clock and looping flag, its layers in order and the words its
 // builder sets. Each layer the list names exists in the model with a base scale of its own, so
 // that a word holding a base scale shows which layer it was read from.
+#include <wchar.h>
+
 #include <map>
 #include <string>
 
 #include "aircraft_fixture.h"
 #include "built_slots.h"
 
+// Names a failing case by its plug-in (found beside TypeBuild, in the global namespace).
+void PrintTo(const TypeBuild& build, std::ostream* out) { *out << build.plugin; }
+
 namespace {
+// By its text: each file of rows holds its own copy of the literal.
+bool is_root_layer(const wchar_t* name) { return wcscmp(name, ROOT_LAYER) == 0; }
+
 std::vector<TypeBuild> all_type_builds() {
     std::vector<TypeBuild> builds = jet_type_builds();
     for (TypeBuild& build : other_type_builds()) builds.push_back(build);
     return builds;
 }
-
-void PrintTo(const TypeBuild& build, std::ostream* out) { *out << build.plugin; }
 
 class TypeBuildTest : public PluginFixture, public ::testing::WithParamInterface<TypeBuild> {
 protected:
@@ -28,7 +34,7 @@ protected:
         float next = 1.0f;
         for (const BuiltSlot& slot : build.slots) {
             for (const wchar_t* name : slot.layers) {
-                if (name == ROOT_LAYER || base_scales.count(name)) continue;
+                if (is_root_layer(name) || base_scales.count(name)) continue;
                 next += 0.125f;
                 base_scales[name] = next;
                 kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, name), next);
@@ -86,9 +92,11 @@ TEST_P(TypeBuildTest, EveryEntryHoldsTheSlotItsTypeBuilds) {
         EXPECT_EQ(s->timed, shape.timed);
         if (s->timed != 0) {
             EXPECT_EQ(s->looping != 0, shape.looping);
-            if (shape.duration != SET_BY_START) EXPECT_EQ(s->duration, shape.duration);
+            if (shape.duration != SET_BY_START) {
+                EXPECT_EQ(s->duration, shape.duration);
+            }
             for (size_t i = 0; i < shape.layers.size(); ++i) {
-                KvrnLayer want = shape.layers[i] == ROOT_LAYER ? aircraft : handle(shape.layers[i]);
+                KvrnLayer want = is_root_layer(shape.layers[i]) ? aircraft : handle(shape.layers[i]);
                 EXPECT_EQ(s->layers[i], want) << "layer " << i << ": " << layer_name(s->layers[i]) << " in place of "
                                               << layer_name(want);
             }
