@@ -31,7 +31,7 @@ const wchar_t* const gear_layers[] = {
 const wchar_t* const nav_light_layers[] = {L"wglightl", L"wglightr", L"ldlightb", L"ldlights", nullptr};
 
 const SlotEdit part_edits[] = {
-    bogies::two_bogie_pitch_edit,
+    bogies::two_bogie_pitch_edit(bogies::left_first_bogies),
     {SLOT_FLAPS, flap_layers, 0, nullptr, acplug02::flap_update},
     {SLOT_SLATS, slat_layers, 0, nullptr, acplug02::slat_update},
     {SLOT_GEAR, gear_layers, 0, bogies::gear_start, acplug02::gear_update},

@@ -26,7 +26,7 @@ const wchar_t* const gear_layers[] = {
     L"X_02t1Rshaft", L"X_02t1Lshaft", nullptr};
 
 const SlotEdit part_edits[] = {
-    bogies::two_bogie_pitch_edit,
+    bogies::two_bogie_pitch_edit(bogies::left_first_bogies),
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
     {SLOT_SLATS, slat_layers, 0, nullptr, acplug04::slat_update},
     {SLOT_GEAR, gear_layers, 0, bogies::gear_start, acplug04::gear_update},

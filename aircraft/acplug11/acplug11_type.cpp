@@ -7,6 +7,7 @@
 #include "flight_pitches.h"
 #include "ground_path.h"
 #include "lights.h"
+#include "one_beam_front_light.h"
 #include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
@@ -35,7 +36,6 @@ const wchar_t* const engine_layers[] = {
     L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low", L"Y_02e1low", L"Y_03e1low",
     L"Y_04e1low", L"Y_01e2low", L"Y_02e2low", L"Y_03e2low", L"Y_04e2low", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightr", nullptr};
-const wchar_t* const front_light_layers[] = {L"frlight", L"ldlightml", nullptr};
 const wchar_t* const airstair_layers[] = {L"Z_door01", L"Z_trap01", L"Z_trap02", L"trap_on", L"S1door01", nullptr};
 const wchar_t* const door_layers[] = {L"Z_door02", nullptr};
 
@@ -49,7 +49,7 @@ const SlotEdit part_edits[] = {
     {SLOT_GEAR, gear_layers, 10000, nullptr, acplug11::gear_update},
     {SLOT_ENGINES, engine_layers, 0, acplug11::engine_spool_start, propellers::engine_spool_update},
     {SLOT_LANDING_LIGHTS, landing_light_layers, 0, nullptr, nullptr},
-    {SLOT_FRONT_LIGHT, front_light_layers, 0, nullptr, nullptr},
+    one_beam::front_light_edit,
     {SLOT_DOOR, door_layers, 1000, nullptr, eased_door_update},
 };
 

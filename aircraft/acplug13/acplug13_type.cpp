@@ -5,6 +5,7 @@
 #include "acplug13_gear.h"
 #include "ground_path.h"
 #include "hinged_door.h"
+#include "one_beam_front_light.h"
 #include "propeller_sequences.h"
 #include "propellers.h"
 #include "reference_type.h"
@@ -27,6 +28,7 @@ const SlotEdit part_edits[] = {
     propellers::six_blade_edit,
     turboprop::beacon_edit,
     turboprop::landing_light_edit,
+    one_beam::front_light_edit,
     turboprop::door_edit,
 };
 

@@ -39,6 +39,8 @@ const wchar_t* const beacon_layers[] = {L"atlightu", L"atlightd", L"at_pointu", 
 const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightr", nullptr};
 const wchar_t* const front_door_layers[] = {L"03body03", L"Z_door01", nullptr};
 const wchar_t* const rear_door_layers[] = {L"04body03", L"Z_door02", nullptr};
+// The body pitch's bogies, the right one first.
+const wchar_t* const bogie_layers[] = {L"X_02t1Rshaft", L"X_02t1Lshaft", nullptr};
 
 const SlotRow part_rows[] = {
     {SLOT_SECOND_DOOR, anim_toggle_start, acplug14::second_door_update, TIMED_BY_LAYERS, 12000, 0, nullptr,
@@ -52,7 +54,7 @@ const SlotEdit part_edits[] = {
     {SLOT_BEACON, beacon_layers, 0, nullptr, nullptr},
     {SLOT_LANDING_LIGHTS, landing_light_layers, 0, nullptr, nullptr},
     two_beam::front_light_edit,
-    bogies::two_bogie_pitch_edit,
+    bogies::two_bogie_pitch_edit(bogie_layers),
     {SLOT_DOOR, rear_door_layers, 0, nullptr, acplug14::door_update},
 };
 

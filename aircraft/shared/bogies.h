@@ -17,7 +17,11 @@ StartRoutine body_pitch_set;
 // Slot 27: stores the bogie tilt in word5, then extends (ival1 non-zero) or retracts. Returns 0.
 StartRoutine gear_start;
 
-inline constexpr const wchar_t* two_bogie_layers[] = {L"X_02t1Lshaft", L"X_02t1Rshaft", nullptr};
-// The reference body-pitch row with the two bogies after the root layer.
-inline constexpr SlotEdit two_bogie_pitch_edit = {SLOT_BODY_PITCH, two_bogie_layers, 0, body_pitch_set, nullptr};
+// The reference body-pitch row with the two bogies after the root layer, in the type's order:
+// both get the same tilt, and the slot turns them in the order it holds them.
+constexpr SlotEdit two_bogie_pitch_edit(const wchar_t* const* bogie_layers) {
+    return {SLOT_BODY_PITCH, bogie_layers, 0, body_pitch_set, nullptr};
+}
+// The order of acplug02 and acplug04: the left bogie first.
+inline constexpr const wchar_t* left_first_bogies[] = {L"X_02t1Lshaft", L"X_02t1Rshaft", nullptr};
 }  // namespace bogies

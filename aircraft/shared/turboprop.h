@@ -41,7 +41,8 @@ inline constexpr SlotEdit landing_light_edit = {SLOT_LANDING_LIGHTS, nullptr, 0,
 inline constexpr const wchar_t* door_layers[] = {L"Z_door02", nullptr};
 inline constexpr SlotEdit door_edit = {SLOT_DOOR, door_layers, 0, nullptr, linear_door::door_update};
 
-// Glow scales set before the base scales are read: the first landing beam and the front beam.
+// Glow scales set before the base scales are read: the first landing beam and the front beam
+// "ldlightml" (one_beam_front_light.h).
 inline constexpr ScalePreset landing_beam_preset = {SLOT_LANDING_LIGHTS, 0, 1.2f};
 inline constexpr ScalePreset front_beam_preset = {SLOT_FRONT_LIGHT, 1, 1.0f};
 

@@ -3,6 +3,8 @@
 // as layer transforms, and a whole flight through its sequences that leaves the heap clean.
 #include <math.h>
 
+#include <vector>
+
 #include "aircraft_fixture.h"
 
 namespace {
@@ -238,11 +240,15 @@ TEST_F(Acplug12Model, WithoutTheLandingGlowLayerReadsNoOtherLamp) {
 
 // The flight-phase starts of this type: which lights and surfaces each leaves on.
 TEST_F(Acplug12, FlightPhaseStartsSwitchTheirLights) {
-    start(SEQ_NAV_LIGHTS_ON, 1);
-    EXPECT_TRUE(visible(L"wglightl")) << "navigation lights on";
-    EXPECT_FALSE(any_looked_up({L"rolight", L"lglight"})) << "only the navigation lights";
-
     uint32_t mark = log_mark();
+    EXPECT_EQ(start(SEQ_NAV_LIGHTS_ON, 1), 0);
+    const std::vector<Post> lights_on = {{SLOT_LOGO_LIGHT, 1, 0, 0, 0}, {SLOT_NAV_LIGHTS, 1, 0, 0, 0}};
+    EXPECT_EQ(posts_since(mark), lights_on) << "the logo light (no slot here), then the navigation lights; "
+                                               "no runway-turnoff light";
+    EXPECT_TRUE(visible(L"wglightl")) << "navigation lights on";
+    EXPECT_FALSE(any_looked_up({L"rolight", L"lglight"})) << "no slot of either";
+
+    mark = log_mark();
     EXPECT_EQ(start(SEQ_LANDING_LIGHTS_ON, 1), 0);
     EXPECT_TRUE(posts_since(mark).empty()) << "the landing lights come on with the departure set-up";
 

@@ -205,6 +205,7 @@ TEST_F(Acplug14, ResetClosesBothDoors) {
     run(SLOT_SECOND_DOOR, 1, -1);
     run(SLOT_DOOR, 1, -1);
     run(SLOT_GEAR, 0, -1);
+    slot(SLOT_GEAR)->word5.f = 10.0f;  // a tilt the reset must clear
     uint32_t mark = log_mark();
     send(KVRN_CMD_RESET);
     std::vector<int32_t> commands;
@@ -213,7 +214,7 @@ TEST_F(Acplug14, ResetClosesBothDoors) {
     EXPECT_EQ(commands, expected);
     finish();
     EXPECT_TRUE(visible(L"nosegear")) << "gear down";
-    EXPECT_EQ(slot(SLOT_GEAR)->word5.u, 0u);
+    EXPECT_EQ(slot(SLOT_GEAR)->word5.u, 0u) << "the gear slot's word5 cleared to 0.0";
     expect_vec(rotation(L"Z_door01"), {0, 0, 0}, "front door closed");
     expect_vec(rotation(L"Z_door02"), {0, 0, 0}, "rear door closed");
     EXPECT_FALSE(visible(L"03body03"));

@@ -86,11 +86,15 @@ TEST_P(FourJet, EnginesSpoolTogetherAndKeepTurningBetweenRestAndFull) {
     tick(10000);
     EXPECT_EQ(start(SLOT_ENGINES, 50, 1), 0);
     for (int e = 1; e <= 4; ++e) EXPECT_EQ(spool(e), 50.0f);
-    float angle = engines()[0].angle;
     tick(100);
     EXPECT_TRUE(slot(SLOT_ENGINES)->running) << "engines at 50 keep the slot running";
-    EXPECT_NEAR(engines()[0].angle, fmodf(angle + 0.5f * 1440.0f * 0.1f, 360.0f), 1e-2f);
-    expect_vec(rotation(L"Z_e3low"), {0, 0, engines()[2].angle}, "blades of engine 3");
+    // The blades turned at 50 for 10000 ms on the way up (50 / 100 x 1440 x 10 = 7200 degrees),
+    // rested at 100, turned at 50 for 10000 ms on the way down (7200 again) and for 100 ms more
+    // (50 / 100 x 1440 x 0.1 = 72): 14472 degrees, 72 past whole turns.
+    for (int e = 1; e <= 4; ++e) {
+        std::wstring low = L"Z_e" + std::to_wstring(e) + L"low";
+        expect_vec(rotation(low.c_str()), {0, 0, 72.0f}, narrow(low.c_str()), 1e-2f);
+    }
 }
 
 // Spoilers with their four covers, four reverser sleeves.

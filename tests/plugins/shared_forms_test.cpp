@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "aircraft_fixture.h"
 #include "ground_path.h"
@@ -104,6 +105,59 @@ TEST_F(SharedForms, BogiesAndDoorTurnTheirLayers) {
         fly(c.dll);
         if (c.slot != AS_CREATED) run(c.slot, c.from, c.ival1, 0, c.fval1, c.fval2, c.ms);
         expect_vec(state(c.layer).rotation, c.rotation, "rotation", 1e-3f);
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// The two-bogie body pitch holds the root and its bogies in the type's own order, and turns
+// them in that order.
+TEST_F(SharedForms, BogiesTurnInTheTypesOrder) {
+    struct Case {
+        const wchar_t* dll;
+        const wchar_t* first;
+        const wchar_t* second;
+    } cases[] = {
+        {L"acplug02.dll", L"X_02t1Lshaft", L"X_02t1Rshaft"},
+        {L"acplug04.dll", L"X_02t1Lshaft", L"X_02t1Rshaft"},
+        {L"acplug14.dll", L"X_02t1Rshaft", L"X_02t1Lshaft"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(narrow(c.dll));
+        fly(c.dll);
+        const KvrnLayer expected[] = {aircraft, handle(c.first), handle(c.second)};
+        ActionSlot* pitch = slot(SLOT_BODY_PITCH);
+        ASSERT_NE(pitch, nullptr);
+        EXPECT_EQ(pitch->timed, 2u);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(pitch->layers[i], expected[i]) << "layer " << i;
+        uint32_t mark = log_mark();
+        start(SLOT_BODY_PITCH, 0, 0, 3.0f, 0.2f);
+        std::vector<KvrnCall> moves = calls_since(mark, KVRN_CALL_MOVE_LAYER);
+        ASSERT_EQ(moves.size(), 3u);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(moves[i].layer, expected[i]) << "move " << i;
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// The front light of one beam "ldlightml" (slot 34): the beam glows from its own base scale,
+// and the reference beam "ldlight" is never looked up.
+TEST_F(SharedForms, OneBeamFrontLightGlows) {
+    for (const wchar_t* dll : {L"acplug10.dll", L"acplug11.dll", L"acplug13.dll"}) {
+        SCOPED_TRACE(narrow(dll));
+        fly(dll);
+        ActionSlot* front = slot(SLOT_FRONT_LIGHT);
+        ASSERT_NE(front, nullptr);
+        EXPECT_EQ(front->timed, 1u);
+        EXPECT_EQ(front->layers[0], handle(L"frlight"));
+        EXPECT_EQ(front->layers[1], handle(L"ldlightml"));
+        EXPECT_EQ(front->word5.f, BEAM_BASE);
+        run(SLOT_FRONT_LIGHT, -1, 0, 0, 0, 0, -1);
+        run(SLOT_FRONT_LIGHT, -1, 1, 1, 0, 0, 500);
+        EXPECT_NEAR(state(L"ldlightml").sprite_scale, 0.5f * BEAM_BASE, 1e-4f);
+        EXPECT_EQ(state(L"frlight").transparency, 127u);
+        tick(-1);
+        EXPECT_NEAR(state(L"ldlightml").sprite_scale, BEAM_BASE, 1e-4f);
+        EXPECT_EQ(handle(L"ldlight"), 0u);
+        EXPECT_EQ(handle(L"ldlightmr"), 0u);
         send(KVRN_CMD_DESTROY);
     }
 }
