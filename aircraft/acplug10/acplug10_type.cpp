@@ -17,14 +17,13 @@
 #include "type_numbers.h"
 
 namespace {
-const SlotRow part_rows[] = {hinged_door::door_row};
+const SlotRow part_rows[] = {turboprop::landing_light_row, hinged_door::door_row};
 const int32_t part_left_out[] = {SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS, SLOT_STROBES};
 const SlotEdit part_edits[] = {
     turboprop::flap_edit,
     {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug10::gear_update},
     propellers::four_blade_edit,
     turboprop::beacon_edit,
-    turboprop::landing_light_edit,
     one_beam::front_light_edit,
     turboprop::door_edit,
 };

@@ -19,7 +19,7 @@
 #include "type_numbers.h"
 
 namespace {
-const SlotRow part_rows[] = {hinged_door::door_row};
+const SlotRow part_rows[] = {turboprop::landing_light_row, hinged_door::door_row};
 const int32_t part_left_out[] = {SLOT_REVERSERS, SLOT_SLATS};
 const SlotEdit part_edits[] = {
     two_panel_spoiler::spoiler_edit,
@@ -27,7 +27,6 @@ const SlotEdit part_edits[] = {
     {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug13::gear_update},
     propellers::six_blade_edit,
     turboprop::beacon_edit,
-    turboprop::landing_light_edit,
     one_beam::front_light_edit,
     turboprop::door_edit,
 };

@@ -33,9 +33,10 @@ inline constexpr const wchar_t* nacelle_gear_layers[] = {
 inline constexpr const wchar_t* beacon_layers[] = {L"atlightu", nullptr};
 inline constexpr SlotEdit beacon_edit = {SLOT_BEACON, beacon_layers, 0, nullptr, nullptr};
 
-// Slot 33: the reference's four beams, all glowing from the first one's base scale.
-inline constexpr SlotEdit landing_light_edit = {SLOT_LANDING_LIGHTS, nullptr, 0, nullptr,
-                                                four_beam_landing_light_update};
+// Slot 33: the four beams, all glowing from the base scale of the first, the only one read.
+inline constexpr const wchar_t* landing_light_beams[] = {L"ldlightl1", L"ldlightr1", L"ldlightl2", L"ldlightr2",
+                                                         nullptr};
+inline constexpr SlotRow landing_light_row = four_beam::landing_light_row(landing_light_beams);
 
 // Slot 37: the one-layer door "Z_door02", swinging to TypeNumbers::door_angle.
 inline constexpr const wchar_t* door_layers[] = {L"Z_door02", nullptr};
