@@ -41,6 +41,8 @@ protected:
     KvrnVector rotation(const wchar_t* name) { return layer(name).rotation; }
     KvrnVector translation(const wchar_t* name) { return layer(name).translation; }
     bool visible(const wchar_t* name) { return layer(name).visible != 0; }
+    void expect_z(const wchar_t* name, float angle) { expect_vec(rotation(name), {0, 0, angle}, narrow(name), 2e-3f); }
+    void expect_x(const wchar_t* name, float angle) { expect_vec(rotation(name), {angle, 0, 0}, narrow(name), 2e-3f); }
     float pitch() { return root_layer().rotation.x; }
 
     // Starts a slot and runs it `ms` into its run (-1: to its end, 0: only the start).
@@ -62,6 +64,9 @@ protected:
         float part = from == 0 ? p : 1.0f - p;
         run(slot_number, from == 0 ? 1 : 0, static_cast<int32_t>(part * full_ms + 0.5f));
     }
+    // The gear (slot 27) of `full_ms` at progress p: extending from up (from 0) or retracting
+    // from down (from 1).
+    void gear_at(float p, int32_t from = 0, int32_t full_ms = 12000) { progress_at(SLOT_GEAR, full_ms, from, p); }
     int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
 
     // A flight's first phases: light parameters, navigation lights and beacon on, engines up,
