@@ -9,35 +9,21 @@ namespace {
 class Acplug04 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug04.dll"; }
-
 };
 
 TEST_F(Acplug04, FlapPanelsAndArmsAtChosenSettings) {
-    struct Case {
-        const wchar_t* name;
-        float slide;  // translation z at f = 1
-        float angle;  // rotation x at f = 1
-    } cases[] = {
+    const FlapCase cases[] = {
         {L"X_flap0101", 0.4f, 28},    {L"X_flap0401", 0.4f, 28},    {L"X_flap0201", 0.4f, 22},
         {L"X_flap0301", 0.4f, 22},    {L"X_flap0202", 0, 24},       {L"X_flap0302", 0, 24},
         {L"X_flaparm_01", 0, 30},     {L"X_flaparm_02", 0, 30},     {L"X_flaparm_05", 0, 30},
         {L"X_flaparm_06", 0, 30},     {L"X_flaparm_03", 0, 15},     {L"X_flaparm_04", 0, 15},
         {L"X_flaparm_0301", 0, 25},   {L"X_flaparm_0401", 0, 25},
     };
-    for (float f : {0.5f, 1.0f}) {
-        setting_at(SLOT_FLAPS, 8000, f);
-        for (const Case& c : cases) {
-            std::string what = narrow(c.name) + " at f " + std::to_string(f);
-            expect_vec(translation(c.name), {0, 0, c.slide * f}, what + " translation");
-            expect_vec(rotation(c.name), {c.angle * f, 0, 0}, what + " rotation", 1e-3f);
-        }
-        EXPECT_FALSE(visible(L"mainwing01"));
-        EXPECT_TRUE(visible(L"mainwing02"));
-    }
+    expect_flaps_at_half_and_full(cases);
     run(SLOT_FLAPS, 0, -1);
     EXPECT_TRUE(visible(L"mainwing01")) << "flaps 0 reached";
     EXPECT_FALSE(visible(L"mainwing02"));
-    for (const Case& c : cases) expect_vec(rotation(c.name), {0, 0, 0}, narrow(c.name) + " stowed");
+    for (const FlapCase& c : cases) expect_vec(rotation(c.name), {0, 0, 0}, narrow(c.name) + " stowed");
 }
 
 TEST_F(Acplug04, SlatsRunForwardAndTheOuterPairRolls) {
