@@ -2,13 +2,12 @@
 
 #include <math.h>
 
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
-
 // A move of the flaps or slats from the previous target to a new one, at `full_time` ms per 100.
 int32_t surface_start(ActionSlot* slot, int32_t target, int32_t full_time) {
     // Settings are percent: anything outside 0..100 would drive the surfaces past their stops.

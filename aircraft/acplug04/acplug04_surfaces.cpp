@@ -3,12 +3,11 @@
 #include <math.h>
 
 #include "acplug04_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
-const float PI = 3.14159265359f;
 const float DOOR_OPEN = -130.0f;  // degrees about z
 
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4 };
@@ -19,7 +18,7 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float f = surface_setting(slot);
     const KvrnLayer* layers = slot->layers;
     KvrnVector travel = {0.0f, -0.3f * (1.0f - cosf(f * HALF_PI)), -0.45f * sinf(f * HALF_PI), 0.0f};
-    float roll = (1.0f - cosf(f * PI)) / 2.0f;
+    float roll = cosine_ease(f);
     move_layer(context, layers[SLAT_1], travel, {0.0f, 0.0f, -roll, 0.0f});
     move_layer(context, layers[SLAT_4], travel, {0.0f, 0.0f, roll, 0.0f});
     translate_layer(context, layers[SLAT_2], travel.x, travel.y, travel.z);

@@ -3,12 +3,12 @@
 #include <math.h>
 
 #include "acplug05_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
 #include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float REVERSER_DOOR_TURN = 30.0f;  // degrees about y, fully open
 
 enum SpoilerLayer { FIRST_COVER = 5, SPOILER_LAYERS = 9 };
