@@ -62,9 +62,11 @@ void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float angle = p != 0.0f ? numbers.spoiler_angle * p : 0.0f;
     uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
     uint32_t covers = numbers.spoiler_covers < layers ? numbers.spoiler_covers : layers;
+    uint32_t after = numbers.spoiler_covers_after < layers - covers ? numbers.spoiler_covers_after : layers - covers;
     for (uint32_t i = 0; i < covers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
-    for (uint32_t panel = covers; panel < layers; ++panel)
+    for (uint32_t panel = covers; panel < layers - after; ++panel)
         rotate_layer(context, slot->layers[panel], angle, 0.0f, 0.0f);
+    for (uint32_t i = layers - after; i < layers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
 }
 
 void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {

@@ -1,30 +1,20 @@
-// acplug05's spoilers with panel covers, reversers whose doors pivot about the vertical axis,
-// and slats that run forward and down on a curve.
+// acplug05's reversers, whose doors pivot about the vertical axis, and its slats, which run
+// forward and down on a curve.
 #include <math.h>
 
 #include "acplug05_routines.h"
 #include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
-#include "type_numbers.h"
 
 namespace {
 const float REVERSER_DOOR_TURN = 30.0f;  // degrees about y, fully open
 
-enum SpoilerLayer { FIRST_COVER = 5, SPOILER_LAYERS = 9 };
 enum ReverserLayer { FIRST_DOOR = 1, DOORS = 8, REVERSER_LAYERS = 17 };
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4, FIRST_SLAT_COVER, SLAT_LAYERS = 9 };
 }  // namespace
 
 namespace acplug05 {
-void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    float p = slot->progress;
-    show_layer(context, slot->layers[0], p != 0.0f);
-    for (int panel = 1; panel < FIRST_COVER; ++panel)
-        rotate_layer(context, slot->layers[panel], type_numbers().spoiler_angle * p, 0.0f, 0.0f);
-    for (int cover = FIRST_COVER; cover < SPOILER_LAYERS; ++cover) show_layer(context, slot->layers[cover], p != 0.0f);
-}
-
 void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     show_layer(context, slot->layers[0], p != 0.0f);
