@@ -116,9 +116,10 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 
 void door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
-    float full = type_numbers().door_angle;
+    const TypeNumbers& numbers = type_numbers();
+    float full = numbers.door_angle;
     float angle = 0.0f;
-    if (p != 0.0f) angle = p >= 1.0f ? full : full * p;
+    if (p != 0.0f) angle = p >= 1.0f ? full : full * numbers.door_curve(p);
     show_layer(context, slot->layers[0], p != 0.0f);
     rotate_layer(context, slot->layers[1], 0.0f, 0.0f, angle);
 }

@@ -6,6 +6,7 @@
 #include <stdint.h>
 
 #include "commands.h"
+#include "curves.h"
 #include "slot_builder.h"
 
 // One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
@@ -61,6 +62,7 @@ struct TypeNumbers {
     float slat_roll;           // outer slats: roll in degrees at full extension
     float slat_pitch;          // inner slats: pitch in degrees at full extension
     float door_angle;          // slot 37 fully open, degrees about z
+    Curve door_curve = straight;  // slot 37's swing towards door_angle
 
     // Landing gear and tyres.
     float nose_door_angle;     // nose-gear doors fully open

@@ -1,5 +1,4 @@
-// acplug04's slats, which run forward on an eased curve with the outer pair rolling, and its
-// door, which swings out fast and slows as it opens.
+// acplug04's slats, which run forward on an eased curve with the outer pair rolling.
 #include <math.h>
 
 #include "acplug04_routines.h"
@@ -8,8 +7,6 @@
 #include "surfaces.h"
 
 namespace {
-const float DOOR_OPEN = -130.0f;  // degrees about z
-
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4 };
 }  // namespace
 
@@ -24,13 +21,5 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     translate_layer(context, layers[SLAT_2], travel.x, travel.y, travel.z);
     translate_layer(context, layers[SLAT_3], travel.x, travel.y, travel.z);
     show_layer(context, layers[SLAT_SHOWN], !surface_retracted(slot));
-}
-
-void door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    float p = slot->progress;
-    float angle = 0.0f;
-    if (p != 0.0f) angle = p >= 1.0f ? DOOR_OPEN : DOOR_OPEN * sinf(p * HALF_PI);
-    show_layer(context, slot->layers[0], p != 0.0f);
-    rotate_layer(context, slot->layers[1], 0.0f, 0.0f, angle);
 }
 }  // namespace acplug04

@@ -32,7 +32,7 @@ const SlotEdit part_edits[] = {
     {SLOT_GEAR, gear_layers, 0, bogies::gear_start, acplug04::gear_update},
     two_beam::landing_light_edit,
     two_beam::front_light_edit,
-    {SLOT_DOOR, nullptr, 5000, nullptr, acplug04::door_update},
+    {SLOT_DOOR, nullptr, 5000, nullptr, nullptr},
 };
 
 const ScalePreset scale_presets[] = {two_beam::front_beam_preset};
@@ -72,6 +72,8 @@ const TypeNumbers acplug04_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     fly_steep_flare(numbers, 0.0f);
     numbers.flap_moves = list_of(flap_moves);
+    numbers.door_angle = -130.0f;
+    numbers.door_curve = sine_ease_out;  // swings out fast and slows as it opens
     numbers.tyres = 10;
     numbers.nose_tyres = 2;
     numbers.nose_tyre_circumference = 3.5814157f;  // diameter 1.14

@@ -79,6 +79,8 @@ const SharedNumbers acplug09_shared = [] {
     numbers.nose_door_open = 70.0f;
     numbers.nose_second_doors_from = 0.1f;
     numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    numbers.nose_strut_layer = 4;           // after its doors
+    numbers.nose_first_door_layer = 0;
     return numbers;
 }();
 

@@ -1,5 +1,6 @@
 // The numbers with which a type runs the forms of aircraft/shared/. A type that runs one of them
-// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run stay 0.
+// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run keep
+// their defaults.
 #pragma once
 
 #include <stdint.h>
@@ -44,6 +45,10 @@ struct SharedNumbers {
     float nose_strut_hidden_fold;
     // Second nose door pair open, degrees; 0: as nose_door_open.
     float nose_second_door_open;
+    // Where the nose gear's layers stand in the gear slot: the strut, and the first of the four
+    // doors, which follow each other.
+    uint32_t nose_strut_layer = 0;
+    uint32_t nose_first_door_layer = 1;
 
     // Propeller form of the engine update (slot 28).
     PropellerNumbers propeller;
