@@ -59,7 +59,7 @@ bool surface_retracted(const ActionSlot* slot) {
 void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float p = slot->progress;
-    float angle = p != 0.0f ? numbers.spoiler_angle * p : 0.0f;
+    float angle = p != 0.0f ? numbers.spoiler_angle * p : numbers.spoiler_stowed_angle;
     uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
     uint32_t covers = numbers.spoiler_covers < layers ? numbers.spoiler_covers : layers;
     uint32_t after = numbers.spoiler_covers_after < layers - covers ? numbers.spoiler_covers_after : layers - covers;

@@ -53,6 +53,7 @@ struct TypeNumbers {
     float spoiler_angle;       // slot 21 fully up, degrees about x
     uint32_t spoiler_covers;   // slot 21's first layers, shown while the spoilers are out; panels follow
     uint32_t spoiler_covers_after = 0;  // slot 21's last layers: covers shown once the panels have turned
+    float spoiler_stowed_angle = 0.0f;  // slot 21's panels at progress 0; -0.0f where a type sends angle × 0
     float reverser_slide;      // slot 22 fully deployed, model units along z (every sleeve)
     int32_t flap_time;         // ms for a flap change of 100
     int32_t slat_time;         // ms for a slat change of 100

@@ -87,6 +87,7 @@ const TypeNumbers acplug05_numbers = [] {
     numbers.touchdown_pitch = STEEP_TOUCHDOWN_PITCH;
     numbers.spoiler_angle = -70.0f;
     numbers.spoiler_covers_after = 4;  // "01_spoiler01" to "04_spoiler01"
+    numbers.spoiler_stowed_angle = -0.0f;  // -70 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.9992785f;  // diameter 0.9547
     numbers.main_tyre_circumference = 4.0526547f;  // diameter 1.29

@@ -92,6 +92,7 @@ const TypeNumbers acplug09_numbers = [] {
     numbers.climb_pitch = 7.0f;
     numbers.spoiler_covers = 0;
     numbers.spoiler_covers_after = 1;  // "spoiler", after the four panels
+    numbers.spoiler_stowed_angle = -0.0f;  // -80 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.door_angle = 50.0f;
     numbers.nose_tyre_circumference = 2.4190264f;

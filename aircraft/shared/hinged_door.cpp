@@ -6,7 +6,7 @@
 
 namespace hinged_door {
 void second_door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    float angle = shared_numbers().hinged_door_angle * cosine_ease(slot->progress);
-    rotate_layer(context, slot->layers[0], 0.0f, 0.0f, angle);
+    float eased = cosine_ease(slot->progress);
+    rotate_layer(context, slot->layers[0], 0.0f, 0.0f, shared_numbers().hinged_door_angle * eased);
 }
 }  // namespace hinged_door
