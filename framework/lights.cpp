@@ -3,13 +3,12 @@
 #include <math.h>
 #include <string.h>
 
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
 namespace {
-const float PI = 3.14159265359f;
-
 // One lamp's flash: a sine pulse over a tenth of the beacon second starting at `from`.
 float flash(float p, float from) {
     if (p < from || p >= from + 0.1f) return 0.0f;

@@ -34,7 +34,7 @@ const SlotEdit part_edits[] = {
     {SLOT_GEAR, gear_layers, 0, bogies::gear_start, acplug04::gear_update},
     two_beam::landing_light_edit,
     two_beam::front_light_edit,
-    {SLOT_DOOR, nullptr, 5000, nullptr, acplug04::door_update},
+    {SLOT_DOOR, nullptr, 5000, nullptr, nullptr},
 };
 
 const ScalePreset scale_presets[] = {two_beam::front_beam_preset};
@@ -65,7 +65,7 @@ const SharedNumbers acplug04_shared = [] {
     numbers.nose_door_open = 80.0f;
     numbers.nose_second_doors_from = 0.3f;
     numbers.nose_second_doors_span = 0.16f;  // as the strut starts down
-    numbers.curved_slats = {0.3f, 0.45f, {0.0f, 0.0f}, {-1.0f, 1.0f}, door_ease};  // the roll eased
+    numbers.curved_slats = {0.3f, 0.45f, {0.0f, 0.0f}, {-1.0f, 1.0f}, cosine_ease};  // the roll eased
     return numbers;
 }();
 
@@ -75,6 +75,8 @@ const TypeNumbers acplug04_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     fly_steep_flare(numbers, 0.0f);
     numbers.flap_moves = list_of(flap_moves);
+    numbers.door_angle = -130.0f;
+    numbers.door_curve = sine_ease_out;  // swings out fast and slows as it opens
     numbers.tyres = 10;
     numbers.nose_tyres = 2;
     numbers.nose_tyre_circumference = 3.5814157f;  // diameter 1.14

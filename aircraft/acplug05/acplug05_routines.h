@@ -1,12 +1,9 @@
-// acplug05's own spoilers, reversers, landing gear and door.
+// acplug05's own reversers, landing gear and door.
 #pragma once
 
 #include "action_slot.h"
 
 namespace acplug05 {
-// Layers: "spoiler", the four panels "X_spoiler01" to "X_spoiler04", then the four panel
-// covers "01_spoiler01" to "04_spoiler01", shown with "spoiler" while the spoilers are out.
-UpdateRoutine spoiler_update;
 // Layers: "engine_on", the eight doors "Y_revon0101" to "Y_revon0204" (the odd ones pivot one
 // way, the even ones the other), then the eight layers "01_revon01" to "04_revon02" shown with
 // "engine_on" while the reversers are out.

@@ -1,28 +1,14 @@
-// acplug05's spoilers with panel covers and reversers whose doors pivot about the vertical axis.
-#include <math.h>
-
+// acplug05's reversers, whose doors pivot about the vertical axis.
 #include "acplug05_routines.h"
 #include "layer_ops.h"
-#include "surfaces.h"
-#include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float REVERSER_DOOR_TURN = 30.0f;  // degrees about y, fully open
 
-enum SpoilerLayer { FIRST_COVER = 5, SPOILER_LAYERS = 9 };
 enum ReverserLayer { FIRST_DOOR = 1, DOORS = 8, REVERSER_LAYERS = 17 };
 }  // namespace
 
 namespace acplug05 {
-void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    float p = slot->progress;
-    show_layer(context, slot->layers[0], p != 0.0f);
-    for (int panel = 1; panel < FIRST_COVER; ++panel)
-        rotate_layer(context, slot->layers[panel], type_numbers().spoiler_angle * p, 0.0f, 0.0f);
-    for (int cover = FIRST_COVER; cover < SPOILER_LAYERS; ++cover) show_layer(context, slot->layers[cover], p != 0.0f);
-}
-
 void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     show_layer(context, slot->layers[0], p != 0.0f);

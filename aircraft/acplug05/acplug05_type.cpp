@@ -38,7 +38,7 @@ const wchar_t* const gear_layers[] = {
     nullptr};
 
 const SlotEdit part_edits[] = {
-    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, acplug05::spoiler_update},
+    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
     {SLOT_REVERSERS, reverser_layers, 0, nullptr, acplug05::reverser_update},
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
     {SLOT_SLATS, slat_layers, 0, nullptr, curved_slats::slat_update},
@@ -92,6 +92,8 @@ const TypeNumbers acplug05_numbers = [] {
     numbers.flare_pitch = 4.0f;  // and up to 2 more as the height falls from 10 to 0
     numbers.touchdown_pitch = STEEP_TOUCHDOWN_PITCH;
     numbers.spoiler_angle = -70.0f;
+    numbers.spoiler_covers_after = 4;  // "01_spoiler01" to "04_spoiler01"
+    numbers.spoiler_stowed_angle = -0.0f;  // -70 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.9992785f;  // diameter 0.9547
     numbers.main_tyre_circumference = 4.0526547f;  // diameter 1.29

@@ -1,4 +1,4 @@
-// acplug09's own body pitch, spoilers, slats, landing gear, landing lights and boarding stair.
+// acplug09's own body pitch, slats, landing gear, landing lights and boarding stair.
 #pragma once
 
 #include "action_slot.h"
@@ -7,8 +7,6 @@ namespace acplug09 {
 // Slot 20: pitches the root layer to fval1 degrees and raises it by 0.5 for every 7 degrees,
 // keeping where it stands on the ground.
 StartRoutine body_pitch_set;
-// Layers: the four panels "X_spoiler01" to "X_spoiler04", then "spoiler".
-UpdateRoutine spoiler_update;
 // Layers: "slat", then "Y_1slat" and "Y_2slat", which swing about the vertical axis.
 UpdateRoutine slat_update;
 // Layers: the four nose doors "Z_1nose01" to "Z_4nose01", "nosegear", the two main struts, the

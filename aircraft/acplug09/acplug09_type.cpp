@@ -35,7 +35,7 @@ const wchar_t* const stair_layers[] = {L"Z_door02", L"X_trap01", L"Z_trap02", L"
 const wchar_t* const door_layers[] = {L"06body03", L"Z_door03", nullptr};
 
 const SlotEdit part_edits[] = {
-    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, acplug09::spoiler_update},
+    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
     {SLOT_SLATS, slat_layers, 0, nullptr, acplug09::slat_update},
     {SLOT_GEAR, gear_layers, 0, nullptr, acplug09::gear_update},
@@ -79,6 +79,8 @@ const SharedNumbers acplug09_shared = [] {
     numbers.nose_door_open = 70.0f;
     numbers.nose_second_doors_from = 0.1f;
     numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    numbers.nose_strut_layer = 4;           // after its doors
+    numbers.nose_first_door_layer = 0;
     return numbers;
 }();
 
@@ -88,6 +90,9 @@ const TypeNumbers acplug09_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     numbers.rotate_pitch = 7.0f;
     numbers.climb_pitch = 7.0f;
+    numbers.spoiler_covers = 0;
+    numbers.spoiler_covers_after = 1;  // "spoiler", after the four panels
+    numbers.spoiler_stowed_angle = -0.0f;  // -80 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.door_angle = 50.0f;
     numbers.nose_tyre_circumference = 2.4190264f;

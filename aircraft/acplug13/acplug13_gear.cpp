@@ -2,6 +2,7 @@
 
 #include <math.h>
 
+#include "curves.h"
 #include "four_door_nose_gear.h"
 #include "layer_ops.h"
 
@@ -10,7 +11,6 @@ enum GearLayer {
     NOSE_GEAR, TYRES = 5, WELL_BODY, DOOR_1, DOOR_2, DOOR_3, DOOR_4, DOOR_5, DOOR_6, SHAFT_R, SHAFT_L, LINK_R,
     LINK_L,
 };
-const float HALF_PI = 1.57079632679f;
 const float NOSE_HEIGHT = 1.1f;        // the strut's place under the body
 const float NOSE_REACH = -14.8541f;    // the strut's place along the body, a wheelbase from the main gear
 const float NOSE_SLIDE = 0.2f;         // the folded strut's slide back

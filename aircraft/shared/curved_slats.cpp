@@ -2,13 +2,12 @@
 
 #include <math.h>
 
+#include "curves.h"
 #include "layer_ops.h"
 #include "shared_numbers.h"
 #include "surfaces.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
-
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4, FIRST_COVER };
 }  // namespace
 
@@ -18,7 +17,7 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float f = surface_setting(slot);
     const KvrnLayer* layers = slot->layers;
     KvrnVector travel = {0.0f, -numbers.drop * (1.0f - cosf(f * HALF_PI)), -numbers.reach * sinf(f * HALF_PI), 0.0f};
-    float roll = numbers.roll_ease ? numbers.roll_ease(f) : f;
+    float roll = numbers.roll_curve(f);
     for (int side = 0; side < 2; ++side)
         move_layer(context, layers[side == 0 ? SLAT_1 : SLAT_4], travel,
                    {0.0f, numbers.yaw[side] * f, numbers.roll[side] * roll, 0.0f});

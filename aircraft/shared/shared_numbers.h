@@ -1,6 +1,9 @@
 // The numbers with which a type runs the forms of aircraft/shared/. A type that runs one of them
-// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run stay 0.
+// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run keep
+// their defaults.
 #pragma once
+
+#include "curves.h"
 
 #include <stdint.h>
 
@@ -32,7 +35,7 @@ struct CurvedSlatNumbers {
     float drop, reach;
     float yaw[2];
     float roll[2];
-    float (*roll_ease)(float f) = nullptr;  // how the roll grows with the setting; NULL: in proportion
+    Curve roll_curve = straight;  // how the roll grows with the setting
 };
 
 struct SharedNumbers {
@@ -53,6 +56,10 @@ struct SharedNumbers {
     float nose_strut_hidden_fold;
     // Second nose door pair open, degrees; 0: as nose_door_open.
     float nose_second_door_open;
+    // Where the nose gear's layers stand in the gear slot: the strut, and the first of the four
+    // doors, which follow each other.
+    uint32_t nose_strut_layer = 0;
+    uint32_t nose_first_door_layer = 1;
 
     // Main gear on the quarter-half-quarter schedule (slot 27): the gear doors' and the wing
     // doors' open angles and the shafts' stowed angle, degrees.
