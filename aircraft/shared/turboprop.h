@@ -49,7 +49,7 @@ inline constexpr ScalePreset front_beam_preset = {SLOT_FRONT_LIGHT, 1, 1.0f};
 
 // The numbers they share: rotation to 4 degrees, climb at 4, a level final approach with the
 // steep flare; the flaps above; door 37 opening to 90; two nose tyres and four main tyres; the
-// one-lamp beacon; strobes of range 12 in white.
+// four-beam landing light; the one-lamp beacon; strobes of range 12 in white.
 constexpr void turboprop_numbers(TypeNumbers& numbers) {
     numbers.rotate_pitch = 4.0f;
     numbers.climb_pitch = 4.0f;
@@ -58,6 +58,7 @@ constexpr void turboprop_numbers(TypeNumbers& numbers) {
     numbers.door_angle = 90.0f;
     numbers.tyres = 6;
     numbers.nose_tyres = 2;
+    numbers.landing_lamp_words = list_of(four_beam::lamp_words);
     numbers.beacon_lamps = 1;
     numbers.strobe = {12.0f, 0xFFFFFF};
 }
