@@ -75,6 +75,10 @@ struct TypeNumbers {
     // Engines.
     uint32_t engines;          // EngineSpool records in slot 28's block; two layers each
 
+    // Landing lights (slot 33): for each lamp, in the order of the slot's layers, the word (5..8)
+    // that holds its base scale. Lamps beyond the list stay dark.
+    List<int32_t> landing_lamp_words;
+
     // Beacon and engine dynamic light.
     uint32_t beacon_lamps;     // slot 30's lamps: 2 ("atlightu", "atlightd") or 1 ("atlightu")
     // Where in slot 30's layers light 7 sits for the two flashes: 0 at the lamps themselves; 2 at

@@ -44,10 +44,11 @@ const SlotEdit part_edits[] = {
     {SLOT_DOOR, door_layers, 0, nullptr, nullptr},
 };
 
-// The main beams' base scale and that of the others.
+// The main beams' base scale and that of the others, and which of the two each beam glows from.
 const BaseScale landing_light_scales[] = {{0, 5}, {1, 6}, {}};
+const int32_t landing_lamp_words[] = {5, 6, 6, 6, 5, 6, 6, 6};
 const SlotRow part_rows[] = {
-    {SLOT_LANDING_LIGHTS, landing_light_start, acplug09::landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr,
+    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr,
      landing_light_layers, 0, nullptr, landing_light_scales},
     {SLOT_SECOND_DOOR, anim_toggle_start, acplug09::second_door_update, TIMED_BY_LAYERS, 20000, 0, nullptr,
      stair_layers, 0, nullptr, nullptr},
@@ -97,6 +98,7 @@ const TypeNumbers acplug09_numbers = [] {
     numbers.door_angle = 50.0f;
     numbers.nose_tyre_circumference = 2.4190264f;
     numbers.main_tyre_circumference = 3.4557521f;
+    numbers.landing_lamp_words = list_of(landing_lamp_words);
     numbers.upper_beacon = {0.3f, 10};     // red 10
     numbers.lower_beacon = {1.5f, 10};     // red 10
     numbers.strobe = {12.0f, 0xFFFFFF};    // white
