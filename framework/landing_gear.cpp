@@ -3,12 +3,12 @@
 #include <math.h>
 
 #include "angles.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
 namespace {
-const float PI = 3.14159265359f;
 const float NOSE_STRUT_UP = 115.0f;   // nose strut folded, degrees
 const float MAIN_STRUT_UP = 85.0f;    // main struts folded
 const float MAIN_DOOR_OPEN = 90.0f;

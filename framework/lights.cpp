@@ -3,13 +3,12 @@
 #include <math.h>
 #include <string.h>
 
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
 namespace {
-const float PI = 3.14159265359f;
-
 // One lamp's flash: a sine pulse over a tenth of the beacon second starting at `from`.
 float flash(float p, float from) {
     if (p < from || p >= from + 0.1f) return 0.0f;
@@ -72,12 +71,12 @@ int32_t landing_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t iv
 
 void landing_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
-    float level = static_cast<float>(slot->word1.u) / 100.0f;
-    float first = p * slot->word5.f * level, second = p * slot->word6.f * level;
-    uint32_t lamps = slot->timed + 1;  // one or two pairs; the builder stores the layer count less one
-    for (uint32_t i = 0; i < lamps; ++i) {
+    const List<int32_t>& words = type_numbers().landing_lamp_words;
+    uint32_t lamps = slot->timed + 1;  // the builder stores the layer count less one
+    for (uint32_t i = 0; i < lamps && i < words.count; ++i) {
+        float base = slot_word(slot, words.items[i])->f;
         show_layer(context, slot->layers[i], p != 0.0f);
-        set_glow_scale(context, slot->layers[i], i < 2 ? first : second);
+        set_glow_scale(context, slot->layers[i], p * base * static_cast<float>(slot->word1.u) / 100.0f);
     }
 }
 

@@ -29,9 +29,9 @@ StartRoutine nav_lights_set;
 // Slot 32: ival1 = level 0..100; 0 hides "rolight".
 StartRoutine rolight_set;
 
-// Slot 33: ival1 = level 0..100; 0 fades out at the last level. word1 = level, word5 and
-// word6 = base scales of the first and second lamp pair (a type may have only the first).
-// Returns the duration.
+// Slot 33: ival1 = level 0..100; 0 fades out at the last level. word1 = level; each lamp glows
+// from the base scale in its word of TypeNumbers::landing_lamp_words (the reference type: word5
+// for the first lamp pair, word6 for the second). Returns the duration.
 StartRoutine landing_light_start;
 UpdateRoutine landing_light_update;
 

@@ -23,6 +23,10 @@ const FlapMove reference_flap_moves[] = {
     {15, 0, 0.0f, 0.0f, 0.0f, 30.0f},   // X_flaparm_06
 };
 
+// "ldlightl1" and "ldlightr1" glow from the first pair's base scale, "ldlightl2" and
+// "ldlightr2" from the second's.
+const int32_t reference_landing_lamp_words[] = {5, 5, 6, 6};
+
 constexpr TypeNumbers reference_type_numbers() {
     TypeNumbers n{};
     n.rotate_pitch = 6.0f;
@@ -49,6 +53,7 @@ constexpr TypeNumbers reference_type_numbers() {
     n.nose_tyre_circumference = 2.607522f;
     n.main_tyre_circumference = 3.8327432f;
     n.engines = 2;
+    n.landing_lamp_words = list_of(reference_landing_lamp_words);
     n.beacon_lamps = 2;
     n.upper_beacon = {1.8f, 100};     // red 100
     n.lower_beacon = {2.8f, 50};      // red 50

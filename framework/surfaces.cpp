@@ -2,13 +2,12 @@
 
 #include <math.h>
 
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
-
 // A move of the flaps or slats from the previous target to a new one, at `full_time` ms per 100.
 int32_t surface_start(ActionSlot* slot, int32_t target, int32_t full_time) {
     // Settings are percent: anything outside 0..100 would drive the surfaces past their stops.
@@ -60,12 +59,14 @@ bool surface_retracted(const ActionSlot* slot) {
 void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float p = slot->progress;
-    float angle = p != 0.0f ? numbers.spoiler_angle * p : 0.0f;
+    float angle = p != 0.0f ? numbers.spoiler_angle * p : numbers.spoiler_stowed_angle;
     uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
     uint32_t covers = numbers.spoiler_covers < layers ? numbers.spoiler_covers : layers;
+    uint32_t after = numbers.spoiler_covers_after < layers - covers ? numbers.spoiler_covers_after : layers - covers;
     for (uint32_t i = 0; i < covers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
-    for (uint32_t panel = covers; panel < layers; ++panel)
+    for (uint32_t panel = covers; panel < layers - after; ++panel)
         rotate_layer(context, slot->layers[panel], angle, 0.0f, 0.0f);
+    for (uint32_t i = layers - after; i < layers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
 }
 
 void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
@@ -115,9 +116,10 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 
 void door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
-    float full = type_numbers().door_angle;
+    const TypeNumbers& numbers = type_numbers();
+    float full = numbers.door_angle;
     float angle = 0.0f;
-    if (p != 0.0f) angle = p >= 1.0f ? full : full * p;
+    if (p != 0.0f) angle = p >= 1.0f ? full : full * numbers.door_curve(p);
     show_layer(context, slot->layers[0], p != 0.0f);
     rotate_layer(context, slot->layers[1], 0.0f, 0.0f, angle);
 }

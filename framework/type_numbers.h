@@ -6,6 +6,7 @@
 #include <stdint.h>
 
 #include "commands.h"
+#include "curves.h"
 #include "slot_builder.h"
 
 // One flap layer of the linear flap form: translation (tx, ty, tz) × f when `translates`, and
@@ -51,6 +52,8 @@ struct TypeNumbers {
     // Surfaces.
     float spoiler_angle;       // slot 21 fully up, degrees about x
     uint32_t spoiler_covers;   // slot 21's first layers, shown while the spoilers are out; panels follow
+    uint32_t spoiler_covers_after = 0;  // slot 21's last layers: covers shown once the panels have turned
+    float spoiler_stowed_angle = 0.0f;  // slot 21's panels at progress 0; -0.0f where a type sends angle × 0
     float reverser_slide;      // slot 22 fully deployed, model units along z (every sleeve)
     int32_t flap_time;         // ms for a flap change of 100
     int32_t slat_time;         // ms for a slat change of 100
@@ -60,6 +63,7 @@ struct TypeNumbers {
     float slat_roll;           // outer slats: roll in degrees at full extension
     float slat_pitch;          // inner slats: pitch in degrees at full extension
     float door_angle;          // slot 37 fully open, degrees about z
+    Curve door_curve = straight;  // slot 37's swing towards door_angle
 
     // Landing gear and tyres.
     float nose_door_angle;     // nose-gear doors fully open
@@ -70,6 +74,10 @@ struct TypeNumbers {
 
     // Engines.
     uint32_t engines;          // EngineSpool records in slot 28's block; two layers each
+
+    // Landing lights (slot 33): for each lamp, in the order of the slot's layers, the word (5..8)
+    // that holds its base scale. Lamps beyond the list stay dark.
+    List<int32_t> landing_lamp_words;
 
     // Beacon and engine dynamic light.
     uint32_t beacon_lamps;     // slot 30's lamps: 2 ("atlightu", "atlightd") or 1 ("atlightu")

@@ -2,12 +2,11 @@
 #include <math.h>
 
 #include "acplug02_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
-
 enum FlapLayer {
     FLAP_0101 = 2, FLAP_0201, FLAP_0202, FLAP_0301, FLAP_0302, FLAP_0401,
     ARM_01, ARM_02, ARM_03, ARM_04, ARM_05, ARM_06,

@@ -55,6 +55,9 @@ const SharedNumbers acplug02_shared = [] {
     numbers.nose_door_open = 80.0f;
     numbers.nose_second_doors_from = 0.1f;
     numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    numbers.main_door_open = 80.0f;
+    numbers.main_wing_door_open = 80.0f;
+    numbers.main_shaft_up = 85.0f;
     return numbers;
 }();
 

@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "acplug04_routines.h"
+#include "curves.h"
 #include "four_door_nose_gear.h"
 #include "layer_ops.h"
 
@@ -11,7 +12,6 @@ enum GearLayer {
     WELL_BODY = 5, TYRES, STRUT_1, STRUT_2, WING_1, WING_2, WING_3, WING_4,
     SHAFT_R, SHAFT_L, SHAFT_R2, SHAFT_L2, BOGIE_R, BOGIE_L,
 };
-const float HALF_PI = 1.57079632679f;
 
 // Main gear: R strut, Q inner wing doors, V outer wing doors with their offset O and lift Y,
 // E shafts with their offset D, P inner shafts, T bogies.

@@ -1,13 +1,9 @@
-// acplug04's own slats, door and landing gear.
+// acplug04's own landing gear.
 #pragma once
 
 #include "action_slot.h"
 
 namespace acplug04 {
-// Layers: "slat", "Z_1slat" to "Z_4slat".
-UpdateRoutine slat_update;
-// Layers: "04body03", "Z_door01".
-UpdateRoutine door_update;
 // Layers: the nose gear and its four doors, "body03", "tire", the two main struts, the four
 // wing doors, the four shafts and the two bogies. word5 = bogie tilt once the gear is down.
 UpdateRoutine gear_update;

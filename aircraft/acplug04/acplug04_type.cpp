@@ -5,6 +5,8 @@
 // values and wheelbase.
 #include "acplug04_routines.h"
 #include "bogies.h"
+#include "curved_slats.h"
+#include "eased_door.h"
 #include "flight_pitches.h"
 #include "ground_path.h"
 #include "reference_type.h"
@@ -28,11 +30,11 @@ const wchar_t* const gear_layers[] = {
 const SlotEdit part_edits[] = {
     bogies::two_bogie_pitch_edit(bogies::left_first_bogies),
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
-    {SLOT_SLATS, slat_layers, 0, nullptr, acplug04::slat_update},
+    {SLOT_SLATS, slat_layers, 0, nullptr, curved_slats::slat_update},
     {SLOT_GEAR, gear_layers, 0, bogies::gear_start, acplug04::gear_update},
     two_beam::landing_light_edit,
     two_beam::front_light_edit,
-    {SLOT_DOOR, nullptr, 5000, nullptr, acplug04::door_update},
+    {SLOT_DOOR, nullptr, 5000, nullptr, nullptr},
 };
 
 const ScalePreset scale_presets[] = {two_beam::front_beam_preset};
@@ -63,6 +65,7 @@ const SharedNumbers acplug04_shared = [] {
     numbers.nose_door_open = 80.0f;
     numbers.nose_second_doors_from = 0.3f;
     numbers.nose_second_doors_span = 0.16f;  // as the strut starts down
+    numbers.curved_slats = {0.3f, 0.45f, {0.0f, 0.0f}, {-1.0f, 1.0f}, cosine_ease};  // the roll eased
     return numbers;
 }();
 
@@ -72,6 +75,8 @@ const TypeNumbers acplug04_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     fly_steep_flare(numbers, 0.0f);
     numbers.flap_moves = list_of(flap_moves);
+    numbers.door_angle = -130.0f;
+    numbers.door_curve = sine_ease_out;  // swings out fast and slows as it opens
     numbers.tyres = 10;
     numbers.nose_tyres = 2;
     numbers.nose_tyre_circumference = 3.5814157f;  // diameter 1.14

@@ -3,12 +3,12 @@
 #include <math.h>
 
 #include "acplug05_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "slot_clock.h"
 
 namespace {
 const float DOOR_OPEN = -135.0f;  // degrees about z
-const float PI = 3.14159265359f;
 
 float door_angle(float p, bool opening) {
     if (opening) return p < 0.5f ? DOOR_OPEN * sinf(p * PI) : DOOR_OPEN;

@@ -1,18 +1,13 @@
-// acplug05's own spoilers, reversers, slats, landing gear and door.
+// acplug05's own reversers, landing gear and door.
 #pragma once
 
 #include "action_slot.h"
 
 namespace acplug05 {
-// Layers: "spoiler", the four panels "X_spoiler01" to "X_spoiler04", then the four panel
-// covers "01_spoiler01" to "04_spoiler01", shown with "spoiler" while the spoilers are out.
-UpdateRoutine spoiler_update;
 // Layers: "engine_on", the eight doors "Y_revon0101" to "Y_revon0204" (the odd ones pivot one
 // way, the even ones the other), then the eight layers "01_revon01" to "04_revon02" shown with
 // "engine_on" while the reversers are out.
 UpdateRoutine reverser_update;
-// Layers: "slat", "Z_1slat" to "Z_4slat", then "01_slat" to "04_slat" shown with "slat".
-UpdateRoutine slat_update;
 // Layers: "Z_1nose01", "Z_2nose01", "Z_1main01", "Z_2main01", "nosegear", "Z_3nose01",
 // "Z_4nose01", the four shafts, the two wing doors, "body03" and "tire".
 UpdateRoutine gear_update;

@@ -4,6 +4,8 @@
 // its own start, a final approach that pitches to 4 and a flare that holds 4 or more, its own
 // tyres, geometry, light values and wheelbase.
 #include "acplug05_routines.h"
+#include "curved_slats.h"
+#include "eased_door.h"
 #include "flight_pitches.h"
 #include "ground_path.h"
 #include "lights.h"
@@ -36,10 +38,10 @@ const wchar_t* const gear_layers[] = {
     nullptr};
 
 const SlotEdit part_edits[] = {
-    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, acplug05::spoiler_update},
+    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
     {SLOT_REVERSERS, reverser_layers, 0, nullptr, acplug05::reverser_update},
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
-    {SLOT_SLATS, slat_layers, 0, nullptr, acplug05::slat_update},
+    {SLOT_SLATS, slat_layers, 0, nullptr, curved_slats::slat_update},
     {SLOT_GEAR, gear_layers, 0, nullptr, acplug05::gear_update},
     two_beam::front_light_edit,
     {SLOT_DOOR, linear_door::door_layers, 0, acplug05::door_start, acplug05::door_update},
@@ -75,6 +77,10 @@ const SharedNumbers acplug05_shared = [] {
     numbers.nose_door_open = 80.0f;
     numbers.nose_second_doors_from = 0.1f;
     numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    numbers.main_door_open = 80.0f;
+    numbers.main_wing_door_open = 80.0f;
+    numbers.main_shaft_up = 86.0f;
+    numbers.curved_slats = {0.2f, 0.2f, {-0.5f, 0.5f}, {-1.3f, 1.3f}};  // the roll in proportion
     return numbers;
 }();
 
@@ -86,6 +92,8 @@ const TypeNumbers acplug05_numbers = [] {
     numbers.flare_pitch = 4.0f;  // and up to 2 more as the height falls from 10 to 0
     numbers.touchdown_pitch = STEEP_TOUCHDOWN_PITCH;
     numbers.spoiler_angle = -70.0f;
+    numbers.spoiler_covers_after = 4;  // "01_spoiler01" to "04_spoiler01"
+    numbers.spoiler_stowed_angle = -0.0f;  // -70 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.9992785f;  // diameter 0.9547
     numbers.main_tyre_circumference = 4.0526547f;  // diameter 1.29

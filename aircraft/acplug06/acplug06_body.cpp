@@ -2,7 +2,7 @@
 #include "acplug06_routines.h"
 
 #include "bogies.h"
-#include "eased_door.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
 
@@ -41,6 +41,6 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 void door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     show_layer(context, slot->layers[0], p != 0.0f);
-    rotate_layer(context, slot->layers[1], p != 0.0f ? DOOR_OPEN * door_ease(p) : 0.0f, 0.0f, 0.0f);
+    rotate_layer(context, slot->layers[1], p != 0.0f ? DOOR_OPEN * cosine_ease(p) : 0.0f, 0.0f, 0.0f);
 }
 }  // namespace acplug06

@@ -5,11 +5,11 @@
 #include <math.h>
 
 #include "bogies.h"
+#include "curves.h"
 #include "four_door_nose_gear.h"
 #include "layer_ops.h"
 
 namespace {
-const float PI = 3.14159265359f;
 const float SECOND_BOGIE_TILT = 10.0f;  // word6; word5 is SharedNumbers::bogie_tilt
 
 // The gear slot's layers, in the order the builder looks them up.

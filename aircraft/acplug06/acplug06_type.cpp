@@ -112,6 +112,7 @@ const TypeNumbers& acplug06_numbers() {
         numbers.nose_tyre_circumference = 4.165752f;  // a wheel of diameter 1.326
         numbers.main_tyre_circumference = 0.0f;       // no second group
         numbers.engines = 4;
+        numbers.landing_lamp_words = list_of(four_beam::lamp_words);
         numbers.upper_beacon = {1.0f, 20};   // red 20
         numbers.lower_beacon = {4.5f, 150};  // red 150
         numbers.strobe = {14.0f, 0xFFFFFF};  // white

@@ -41,11 +41,7 @@ namespace acplug09 {
 void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const KvrnLayer* layers = slot->layers;
     float p = slot->progress;
-    NoseGearPose nose = four_door_nose_schedule(p);
-    show_layer(context, layers[NOSE_STRUT], p >= 0.1f);
-    rotate_layer(context, layers[NOSE_STRUT], nose.strut, 0.0f, 0.0f);
-    rotate_pair_about_z(context, layers[NOSE_DOOR_2], layers[NOSE_DOOR_1], nose.first_pair);
-    rotate_pair_about_z(context, layers[NOSE_DOOR_4], layers[NOSE_DOOR_3], nose.second_pair);
+    four_door_nose_update(context, slot);
 
     MainPose pose = main_pose(p);
     show_layer(context, layers[TYRES], p != 0.0f);

@@ -5,10 +5,10 @@
 #include <math.h>
 
 #include "acplug09_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 
 namespace {
-const float PI = 3.14159265359f;
 const float DOOR_OPEN = 90.0f;
 const float STAIR_SLIDE = -0.3f;                  // along x, stowed
 const float STAIR_X = -3.2f, STAIR_Y = 0.1f;      // stair offset, stowed
@@ -31,7 +31,7 @@ struct StairPose {
 // The outer door's turn as a fraction, eased three times over its part of the run.
 float outer_door_turn(float p) {
     float e = (p - 0.75f) / 0.2f;
-    float eased = (1.0f - cosf(e * PI)) / 2.0f;
+    float eased = cosine_ease(e);
     float a = sinf(eased * PI / 2.0f) * PI / 2.0f;
     return sinf(a);
 }

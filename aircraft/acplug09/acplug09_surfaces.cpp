@@ -1,14 +1,12 @@
-// acplug09's body pitch, which lifts the body as it pitches, its spoilers, and its two slats,
-// which swing about the vertical axis.
+// acplug09's body pitch, which lifts the body as it pitches, and its two slats, which swing
+// about the vertical axis.
 #include "acplug09_routines.h"
 #include "layer_ops.h"
 #include "surfaces.h"
-#include "type_numbers.h"
 
 namespace {
 const float LIFT_PER_DEGREE = 0.5f / 7.0f;  // the body stands 0.5 higher at the climb pitch of 7
 const float SLAT_SWING = 2.0f;              // degrees about y at full extension
-enum SpoilerLayer { PANELS = 4, SPOILER_SHOWN = 4 };
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2 };
 }  // namespace
 
@@ -21,13 +19,6 @@ int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t
     translation.y = pitch * LIFT_PER_DEGREE;
     move_layer(context, root, translation, {pitch, 0.0f, 0.0f, 0.0f});
     return 0;
-}
-
-void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    float p = slot->progress;
-    for (int panel = 0; panel < PANELS; ++panel)
-        rotate_layer(context, slot->layers[panel], type_numbers().spoiler_angle * p, 0.0f, 0.0f);
-    show_layer(context, slot->layers[SPOILER_SHOWN], p != 0.0f);
 }
 
 void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {

@@ -35,7 +35,7 @@ const wchar_t* const stair_layers[] = {L"Z_door02", L"X_trap01", L"Z_trap02", L"
 const wchar_t* const door_layers[] = {L"06body03", L"Z_door03", nullptr};
 
 const SlotEdit part_edits[] = {
-    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, acplug09::spoiler_update},
+    {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
     {SLOT_SLATS, slat_layers, 0, nullptr, acplug09::slat_update},
     {SLOT_GEAR, gear_layers, 0, nullptr, acplug09::gear_update},
@@ -44,10 +44,11 @@ const SlotEdit part_edits[] = {
     {SLOT_DOOR, door_layers, 0, nullptr, nullptr},
 };
 
-// The main beams' base scale and that of the others.
+// The main beams' base scale and that of the others, and which of the two each beam glows from.
 const BaseScale landing_light_scales[] = {{0, 5}, {1, 6}, {}};
+const int32_t landing_lamp_words[] = {5, 6, 6, 6, 5, 6, 6, 6};
 const SlotRow part_rows[] = {
-    {SLOT_LANDING_LIGHTS, landing_light_start, acplug09::landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr,
+    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr,
      landing_light_layers, 0, nullptr, landing_light_scales},
     {SLOT_SECOND_DOOR, anim_toggle_start, acplug09::second_door_update, TIMED_BY_LAYERS, 20000, 0, nullptr,
      stair_layers, 0, nullptr, nullptr},
@@ -79,6 +80,8 @@ const SharedNumbers acplug09_shared = [] {
     numbers.nose_door_open = 70.0f;
     numbers.nose_second_doors_from = 0.1f;
     numbers.nose_second_doors_span = 0.2f;  // with the first pair
+    numbers.nose_strut_layer = 4;           // after its doors
+    numbers.nose_first_door_layer = 0;
     return numbers;
 }();
 
@@ -88,10 +91,14 @@ const TypeNumbers acplug09_numbers = [] {
     TypeNumbers numbers = reference_numbers;
     numbers.rotate_pitch = 7.0f;
     numbers.climb_pitch = 7.0f;
+    numbers.spoiler_covers = 0;
+    numbers.spoiler_covers_after = 1;  // "spoiler", after the four panels
+    numbers.spoiler_stowed_angle = -0.0f;  // -80 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.door_angle = 50.0f;
     numbers.nose_tyre_circumference = 2.4190264f;
     numbers.main_tyre_circumference = 3.4557521f;
+    numbers.landing_lamp_words = list_of(landing_lamp_words);
     numbers.upper_beacon = {0.3f, 10};     // red 10
     numbers.lower_beacon = {1.5f, 10};     // red 10
     numbers.strobe = {12.0f, 0xFFFFFF};    // white

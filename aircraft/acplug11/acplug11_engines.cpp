@@ -1,10 +1,10 @@
 #include <math.h>
 
 #include "acplug11_routines.h"
+#include "curves.h"
 #include "engine_spool.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float REST_PITCH = 30.0f;
 const float FULL_PITCH = 60.0f;
 }  // namespace

@@ -1,6 +1,7 @@
 #include <math.h>
 
 #include "acplug11_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 
 namespace {
@@ -8,7 +9,6 @@ enum GearLayer {
     NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, TYRES, WELL_BODY, DOOR_1, DOOR_2, LEG_1, DOOR_4, DOOR_5, LEG_2, SHAFT_R,
     SHAFT_L,
 };
-const float HALF_PI = 1.57079632679f;
 const float NOSE_STRUT_UP = 120.0f;
 const float NOSE_DOOR_OPEN = 90.0f;
 const float NACELLE_DOOR_OPEN = 90.0f;

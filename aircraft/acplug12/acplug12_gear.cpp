@@ -1,7 +1,9 @@
 // acplug12's landing gear: a nose gear with a door pair and a rear door that drops and slides
-// back, and main gear whose struts swing in behind doors that close again once they are down.
+// back, and main gear on the shared quarter-half-quarter schedule, whose struts swing in behind
+// doors that close again once they are down.
 #include "acplug12_routines.h"
 #include "layer_ops.h"
+#include "main_gear.h"
 
 namespace {
 enum GearLayer {
@@ -14,9 +16,6 @@ const float NOSE_DOOR_OPEN = 80.0f;
 const float REAR_DOOR_OPEN = 10.0f;  // degrees about -x
 const float REAR_DOOR_DROP = 0.15f;  // model units down
 const float REAR_DOOR_SLIDE = 0.42f; // model units back along z
-const float MAIN_DOOR_OPEN = 90.0f;
-const float WING_DOOR_OPEN = 120.0f;
-const float MAIN_STRUT_UP = 91.0f;
 const float MAIN_STRUT_SPREAD = 0.2f;  // model units outwards while up
 
 float at_most_one(float x) { return x < 1.0f ? x : 1.0f; }
@@ -43,23 +42,6 @@ NosePose nose_pose(float p) {
     }
     return {true, 0, 0, REAR_DOOR_OPEN, REAR_DOOR_DROP, REAR_DOOR_SLIDE};
 }
-
-struct MainPose {
-    float doors, wing_doors, strut, spread;
-};
-
-// Doors open over the first quarter, the struts swing down and in over the middle half while
-// the wing doors open, and the doors close again over the last quarter.
-MainPose main_pose(float p) {
-    if (p <= 0.0f) return {0, 0, MAIN_STRUT_UP, MAIN_STRUT_SPREAD};
-    if (p < 0.25f) return {4.0f * p * MAIN_DOOR_OPEN, 0, MAIN_STRUT_UP, MAIN_STRUT_SPREAD};
-    if (p < 0.75f) {
-        float f = (p - 0.25f) * 2.0f;
-        return {MAIN_DOOR_OPEN, WING_DOOR_OPEN * f, (1.0f - f) * MAIN_STRUT_UP, (1.0f - f) * MAIN_STRUT_SPREAD};
-    }
-    if (p < 1.0f) return {(1.0f - (p - 0.75f) * 4.0f) * MAIN_DOOR_OPEN, WING_DOOR_OPEN, 0, 0};
-    return {0, WING_DOOR_OPEN, 0, 0};
-}
 }  // namespace
 
 namespace acplug12 {
@@ -74,12 +56,14 @@ void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     move_layer(context, layers[NOSE_REAR_DOOR], {0.0f, -nose.drop, nose.slide, 0.0f},
                {-nose.rear_door, 0.0f, 0.0f, 0.0f});
 
-    MainPose main = main_pose(p);
+    // The struts move out as they fold, so this type poses its main layers itself.
+    MainGearPose main = main_gear_pose(p);
+    float spread = (1.0f - main.unfolded) * MAIN_STRUT_SPREAD;
     show_layer(context, layers[MAIN_TYRES], p != 0.0f);
     show_layer(context, layers[MAIN_BODY], p != 0.0f);
     rotate_pair_about_z(context, layers[MAIN_DOOR_2], layers[MAIN_DOOR_1], main.doors);
-    move_layer(context, layers[LEFT_SHAFT], {-main.spread, 0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -main.strut, 0.0f});
-    move_layer(context, layers[RIGHT_SHAFT], {main.spread, 0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, main.strut, 0.0f});
+    move_layer(context, layers[LEFT_SHAFT], {-spread, 0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -main.shafts, 0.0f});
+    move_layer(context, layers[RIGHT_SHAFT], {spread, 0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, main.shafts, 0.0f});
     rotate_pair_about_z(context, layers[WING_DOOR_1], layers[WING_DOOR_2], main.wing_doors);
 }
 }  // namespace acplug12

@@ -3,11 +3,10 @@
 #include <math.h>
 
 #include "acplug12_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 
 namespace {
-const float PI = 3.14159265359f;
-
 enum ReverserLayer { ENGINE_ON, ENGINE_OFF, REVERSER_DOOR_1, REVERSER_DOOR_2, REVERSER_DOOR_3, REVERSER_DOOR_4 };
 // Out of the stowed position, the doors jump this far outwards and this many degrees open.
 const float DOOR_LIFT = 0.01f;
@@ -44,7 +43,7 @@ void second_door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     if (p >= CABIN_DOOR_SWING_END)
         angle = CABIN_DOOR_OPEN;
     else if (p != 0.0f)
-        angle = (1.0f - cosf(p / CABIN_DOOR_SWING_END * PI)) * CABIN_DOOR_OPEN * 0.5f;
+        angle = CABIN_DOOR_OPEN * cosine_ease(p / CABIN_DOOR_SWING_END);
     show_layer(context, layers[DOOR_BODY], p != 0.0f);
     show_layer(context, layers[DOOR_STEP], p == 1.0f);
     rotate_layer(context, layers[DOOR], 0.0f, 0.0f, -angle);

@@ -13,6 +13,7 @@
 #include "reference_type.h"
 #include "reset_inserts.h"
 #include "sequences.h"
+#include "shared_numbers.h"
 #include "short_lookahead_taxi.h"
 #include "surfaces.h"
 #include "two_panel_spoiler.h"
@@ -68,6 +69,14 @@ const FlapMove flap_moves[] = {
     {7, 0, 0.0f, 0.0f, 0.0f, 47.0f},   // X_flaparm_04
 };
 
+const SharedNumbers acplug12_shared = [] {
+    SharedNumbers numbers{};
+    numbers.main_door_open = 90.0f;
+    numbers.main_wing_door_open = 120.0f;
+    numbers.main_shaft_up = 91.0f;
+    return numbers;
+}();
+
 // reference_numbers, reference_ground_path and reference_type are constant-initialized, so they
 // are complete before these copies are made.
 const TypeNumbers acplug12_numbers = [] {
@@ -111,6 +120,7 @@ const AircraftType acplug12_type = [] {
     type.scale_presets = {};  // no beam to preset
     type.numbers = &acplug12_numbers;
     type.ground = &acplug12_ground;
+    type.shared = &acplug12_shared;
     return type;
 }();
 }  // namespace

@@ -3,12 +3,11 @@
 #include <math.h>
 
 #include "acplug14_routines.h"
-#include "eased_door.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float FRONT_DOOR_OPEN = -165.0f;  // degrees about z
 
 // Layers: the opening's body layer, then the door.
@@ -31,6 +30,6 @@ void second_door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 
 void door_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
-    swing_door(context, slot, p != 0.0f ? type_numbers().door_angle * door_ease(p) : 0.0f);
+    swing_door(context, slot, p != 0.0f ? type_numbers().door_angle * cosine_ease(p) : 0.0f);
 }
 }  // namespace acplug14

@@ -3,12 +3,11 @@
 #include <math.h>
 
 #include "acplug15_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"  // the framework's body pitch
 
 namespace {
-const float PI = 3.14159265359f;
-
 enum GearLayer {
     NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_DOOR_R, NOSE_DOOR_S, NOSE_DOOR_U, NOSE_DOOR_W,
     MAIN_TYRES, MAIN_BODY, RIGHT_SHAFT, WING_DOOR_1, WING_DOOR_2, WING_DOOR_3, LEFT_SHAFT, WING_DOOR_4,

@@ -3,11 +3,11 @@
 #include <math.h>
 
 #include "acplug15_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "surfaces.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4, EDGE_FIRST };
 const uint32_t EDGES = 4;  // "01_slat" to "04_slat"
 }  // namespace

@@ -1,5 +1,5 @@
 #include "acplug16_routines.h"
-#include "eased_door.h"
+#include "curves.h"
 #include "layer_ops.h"
 
 namespace {
@@ -14,8 +14,8 @@ struct DoorPlace {
 };
 DoorPlace door_place(float p) {
     if (p <= 0.0f) return {0, 0};
-    if (p < 0.15f) return {DOOR_OUT * door_ease(p / 0.15f), 0};
-    if (p < 0.4f) return {DOOR_OUT, DOOR_SLIDE * door_ease(4.0f * (p - 0.15f))};
+    if (p < 0.15f) return {DOOR_OUT * cosine_ease(p / 0.15f), 0};
+    if (p < 0.4f) return {DOOR_OUT, DOOR_SLIDE * cosine_ease(4.0f * (p - 0.15f))};
     return {DOOR_OUT, DOOR_SLIDE};
 }
 
@@ -26,8 +26,8 @@ struct StairPose {
 };
 StairPose stair_pose(float p) {
     if (p < 0.4f) return {STAIR_OFFSET, 1, false};
-    if (p < 0.5f) return {(1.0f - door_ease((p - 0.4f) / 0.1f)) * STAIR_OFFSET, 1, false};
-    if (p < 0.95f) return {0, 1.0f - door_ease((p - 0.5f) / 0.45f), false};
+    if (p < 0.5f) return {(1.0f - cosine_ease((p - 0.4f) / 0.1f)) * STAIR_OFFSET, 1, false};
+    if (p < 0.95f) return {0, 1.0f - cosine_ease((p - 0.5f) / 0.45f), false};
     return {0, 0, true};
 }
 }  // namespace

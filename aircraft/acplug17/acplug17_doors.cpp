@@ -3,10 +3,10 @@
 #include <math.h>
 
 #include "acplug17_routines.h"
+#include "curves.h"
 #include "layer_ops.h"
 
 namespace {
-const float PI = 3.14159265359f;
 const float SLIDE_END = 0.7f;     // progress at which the sliding doors stand open
 const float STEP_OUT_END = 0.2f;  // share of the slide spent stepping out
 const float STEP_OUT = 0.1f;      // outward, model units
@@ -16,7 +16,6 @@ const float HINGE_OPEN = 50.0f;   // degrees about y
 enum DoorLayer { DOOR_BODY, HINGED_LEFT, HINGED_RIGHT, SLIDING_LEFT, SLIDING_RIGHT };
 
 // Cosine ease from 0 to 1.
-float eased(float f) { return (1.0f - cosf(PI * f)) / 2.0f; }
 
 struct DoorPose {
     float hinge, out, slide;
@@ -27,9 +26,9 @@ DoorPose door_pose(float p) {
     if (p < SLIDE_END) {
         float q = p / SLIDE_END;
         if (q < STEP_OUT_END) return {0.0f, q / STEP_OUT_END * STEP_OUT, 0.0f};
-        return {0.0f, STEP_OUT, eased((q - STEP_OUT_END) / (1.0f - STEP_OUT_END)) * SLIDE_BACK};
+        return {0.0f, STEP_OUT, cosine_ease((q - STEP_OUT_END) / (1.0f - STEP_OUT_END)) * SLIDE_BACK};
     }
-    if (p < 1.0f) return {eased((p - SLIDE_END) / (1.0f - SLIDE_END)) * HINGE_OPEN, STEP_OUT, SLIDE_BACK};
+    if (p < 1.0f) return {cosine_ease((p - SLIDE_END) / (1.0f - SLIDE_END)) * HINGE_OPEN, STEP_OUT, SLIDE_BACK};
     return {HINGE_OPEN, STEP_OUT, SLIDE_BACK};
 }
 }  // namespace

@@ -6,11 +6,11 @@
 
 #include "acplug17_routines.h"
 #include "angles.h"
+#include "curves.h"
 #include "engine_spool.h"
 #include "layer_ops.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float SLOW_TURN_RATE = 1440.0f;  // slow layers, degrees per second at power 100
 const float DISC_TURN_RATE = 90.0f;    // fast layers, degrees per second at power 100 of the main rotor
 const float FADE_FROM = 60.0f;         // the fast layers fade in above this power

@@ -16,9 +16,6 @@ UpdateRoutine engine_spool_update;
 // doors "Z_door03" and "Z_door04". Opened by a non-zero wish (anim_toggle_start).
 UpdateRoutine second_door_update;
 
-// Slot 33: "ldlightr" glows from its base scale in word5, "ldlightm" from its own in word6.
-UpdateRoutine landing_light_update;
-
 // Flight-phase sequences. The take-off lifts the whole object (the root layer) 2.5 above the
 // ground with the nose going down; the landing settles it back with the nose up.
 StartRoutine seq_nav_lights_on;        // 2: navigation lights on, doors closed

@@ -7,12 +7,12 @@
 
 #include "acplug17_routines.h"
 #include "commands.h"
+#include "curves.h"
 #include "layer_ops.h"
 #include "sequences.h"
 #include "slot_clock.h"
 
 namespace {
-const float PI = 3.14159265359f;
 const float HOVER_HEIGHT = 2.5f;      // above the ground after lift-off
 const float LIFTOFF_PITCH = -5.0f;    // nose down at the end of the lift-off
 const float NOSE_DOWN_MORE = -5.0f;   // slot 5 lowers it this much further
@@ -52,7 +52,7 @@ int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot* s
 
 void seq_liftoff_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     float p = slot->progress;
-    lift_object(context, object, HOVER_HEIGHT * (1.0f - cosf(PI * p)) / 2.0f);
+    lift_object(context, object, HOVER_HEIGHT * cosine_ease(p));
     post_body_pitch(context, object, LIFTOFF_PITCH * p, 0.0f);
 }
 
@@ -135,7 +135,7 @@ void seq_settle_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
     float p = slot->progress;
     float nose = SETTLE_FLARE;
     if (p < SETTLE_HOLD_FROM)
-        nose = SETTLE_FLARE / 2.0f * (1.0f - cosf(PI * p / SETTLE_HOLD_FROM));
+        nose = SETTLE_FLARE * cosine_ease(p / SETTLE_HOLD_FROM);
     else if (p >= SETTLE_LEVEL_FROM)
         nose = SETTLE_FLARE - SETTLE_FLARE * sinf(PI / 2.0f * (p - SETTLE_LEVEL_FROM) / (1.0f - SETTLE_LEVEL_FROM));
     rotate_layer(context, object, nose, 0.0f, 0.0f);

@@ -23,10 +23,11 @@ const wchar_t* const door_layers[] = {L"body03", L"Y_door01", L"Y_door02", L"Z_d
 const wchar_t* const stabilizer_layers[] = {L"X_horwing", nullptr};
 
 const BaseScale landing_light_scales[] = {{0, 5}, {1, 6}, {}};  // each lamp its own
+const int32_t landing_lamp_words[] = {5, 6};  // "ldlightr" from word5, "ldlightm" from word6
 
 const SlotRow part_rows[] = {
     // slot,               start,               update,                          timed,           ms,   loop, setup,   layers
-    {SLOT_LANDING_LIGHTS, landing_light_start, acplug17::landing_light_update, TIMED_BY_LAYERS, 1000, 0, nullptr, landing_light_layers, 0, nullptr, landing_light_scales},
+    {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update,           TIMED_BY_LAYERS, 1000, 0, nullptr, landing_light_layers, 0, nullptr, landing_light_scales},
     {SLOT_SECOND_DOOR,    anim_toggle_start,   acplug17::second_door_update,   TIMED_BY_LAYERS, 5000, 0, nullptr, door_layers,          0, nullptr, nullptr},
     {SLOT_STABILIZERS,    body_pitch_set,      nullptr,                        TIMED_BY_LAYERS, 0,    0, nullptr, stabilizer_layers,    0, nullptr, nullptr},
 };
@@ -78,6 +79,7 @@ const TypeNumbers acplug17_numbers = [] {
     numbers.nose_tyres = 1;  // the front tyre, then the two main tyres
     numbers.nose_tyre_circumference = 1.2849115f;
     numbers.main_tyre_circumference = 2.0891593f;
+    numbers.landing_lamp_words = list_of(landing_lamp_words);
     numbers.engines = 2;     // the tail rotor, then the main rotor
     // The framework's sequences that it runs post nothing to the flaps, slats, gear, "rolight",
     // logo light or strobes.

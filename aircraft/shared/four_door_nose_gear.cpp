@@ -40,9 +40,11 @@ void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
 
 void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first,
                          float second) {
-    const KvrnLayer* layers = slot->layers;
-    show_layer(context, layers[0], slot->progress >= 0.1f);
-    rotate_layer(context, layers[0], strut, 0.0f, 0.0f);
-    rotate_pair_about_z(context, layers[2], layers[1], first);
-    rotate_pair_about_z(context, layers[4], layers[3], second);
+    const SharedNumbers& numbers = shared_numbers();
+    KvrnLayer strut_layer = slot->layers[numbers.nose_strut_layer];
+    const KvrnLayer* doors = slot->layers + numbers.nose_first_door_layer;
+    show_layer(context, strut_layer, slot->progress >= 0.1f);
+    rotate_layer(context, strut_layer, strut, 0.0f, 0.0f);
+    rotate_pair_about_z(context, doors[1], doors[0], first);
+    rotate_pair_about_z(context, doors[3], doors[2], second);
 }

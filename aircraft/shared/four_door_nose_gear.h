@@ -1,5 +1,6 @@
-// A nose gear with two pairs of doors: "nosegear" (layer 1), then the doors of the first pair
-// and of the second, each pair turning about z in opposite senses. On the shared schedule the
+// A nose gear with two pairs of doors: "nosegear", and the doors of the first pair and of the
+// second, each pair turning about z in opposite senses, at the gear slot's layers that
+// SharedNumbers::nose_strut_layer and nose_first_door_layer name. On the shared schedule the
 // first pair opens over progress 0.1 to 0.3 and closes over 0.7 to 0.9, the second opens over
 // the type's own span (to its own angle where the type gives one) and stays open, and the strut
 // swings down from its stowed angle (or from the type's swing angle) over 0.3 to 0.7; hidden
@@ -13,10 +14,10 @@ struct NoseGearPose {
     float strut, first_pair, second_pair;
 };
 
-// The schedule above at progress p, for types that pose their nose layers in their own order.
+// The schedule above at progress p, for types that pose their nose layers their own way.
 NoseGearPose four_door_nose_schedule(float p);
 
-// The nose half of a gear update (the slot's layers 1 to 5), on the schedule above.
+// The nose half of a gear update, on the schedule above.
 void four_door_nose_update(KvrnContext context, const ActionSlot* slot);
 
 // The same layers posed for a type's own schedule: the strut shows from progress 0.1 on,

@@ -3,12 +3,12 @@
 #include <math.h>
 
 #include "angles.h"
+#include "curves.h"
 #include "engine_spool.h"
 #include "layer_ops.h"
 #include "type_numbers.h"
 
 namespace {
-const float HALF_PI = 1.57079632679f;
 const float HUB_TURN_RATE = 3240.0f;   // degrees per second at power 100
 const float DISC_TURN_RATE = 90.0f;    // degrees per second at power 100 of the second engine
 const float FULL_PITCH = 30.0f;        // blade pitch from power 10 on

@@ -1,6 +1,9 @@
 // The numbers with which a type runs the forms of aircraft/shared/. A type that runs one of them
-// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run stay 0.
+// points `AircraftType.shared` to its own SharedNumbers; numbers of forms it does not run keep
+// their defaults.
 #pragma once
+
+#include "curves.h"
 
 #include <stdint.h>
 
@@ -26,6 +29,15 @@ struct PropellerNumbers {
     BladePitch* pitch = nullptr;  // NULL: 0 at rest, up to 30 by power 10, 30 above
 };
 
+// The curved-track slat form (slot 24): drop and reach of all four slats at full extension, and
+// each outer slat's own yaw and roll, "Z_1slat" then "Z_4slat", degrees at full extension.
+struct CurvedSlatNumbers {
+    float drop, reach;
+    float yaw[2];
+    float roll[2];
+    Curve roll_curve = straight;  // how the roll grows with the setting
+};
+
 struct SharedNumbers {
     // Two-bogie body pitch (slot 20): the bogies hang at `bogie_hang` degrees from a height of
     // 0.5 upward, and below it turn to 2 x bogie_hang x height - pitch to follow the runway.
@@ -44,6 +56,19 @@ struct SharedNumbers {
     float nose_strut_hidden_fold;
     // Second nose door pair open, degrees; 0: as nose_door_open.
     float nose_second_door_open;
+    // Where the nose gear's layers stand in the gear slot: the strut, and the first of the four
+    // doors, which follow each other.
+    uint32_t nose_strut_layer = 0;
+    uint32_t nose_first_door_layer = 1;
+
+    // Main gear on the quarter-half-quarter schedule (slot 27): the gear doors' and the wing
+    // doors' open angles and the shafts' stowed angle, degrees.
+    float main_door_open;
+    float main_wing_door_open;
+    float main_shaft_up;
+
+    // Curved-track slats (slot 24).
+    CurvedSlatNumbers curved_slats;
 
     // Propeller form of the engine update (slot 28).
     PropellerNumbers propeller;

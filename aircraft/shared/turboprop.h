@@ -1,7 +1,8 @@
 // What the twin-turboprops acplug10 and acplug13 build alike: their flaps (the framework's flap
 // form on two panels a side and four arms, each moving back 0.2 and down 35 degrees), the
-// layers of their nacelle gear, a beacon of one lamp, the four-beam landing light, slot 37's
-// door "Z_door02", their scale presets, the numbers they share and their nose gear's schedule.
+// layers of their nacelle gear with its wheels, shafts and links, a beacon of one lamp, the
+// four-beam landing light, slot 37's door "Z_door02", their scale presets, the numbers they
+// share and their nose gear's schedule.
 #pragma once
 
 #include "commands.h"
@@ -28,6 +29,24 @@ inline constexpr const wchar_t* nacelle_gear_layers[] = {
     L"nosegear",     L"Z_1nose",      L"Z_2nose",       L"Z_3nose",        L"Z_4nose",  L"tire",
     L"body03",       L"Z_1eng01",     L"Z_2eng01",      L"Z_3eng01",       L"Z_4eng01", L"Z_5eng01",
     L"Z_6eng01",     L"X_01t1Rshaft", L"X_01t1Lshaft",  L"X_0102t1Rshaf",  L"X_0102t1Lshaft", nullptr};
+enum NacelleGearLayer {
+    NOSE_GEAR, TYRES = 5, WELL_BODY, DOOR_1, DOOR_2, DOOR_3, DOOR_4, DOOR_5, DOOR_6, SHAFT_R, SHAFT_L, LINK_R,
+    LINK_L,
+};
+
+// Poses the six nacelle doors (NacelleGearLayer) at gear progress p, 0 up to 1 down.
+typedef void NacelleDoors(KvrnContext context, const KvrnLayer* layers, float p);
+
+// A type's nacelle main gear: the shafts' and links' angles while folded, and its doors.
+struct NacelleGear {
+    float shaft_up, link_up;
+    NacelleDoors* doors;
+};
+
+// The main half of the gear update (slot 27): "tire" and "body03" shown once the gear leaves
+// its stowed place, the type's doors, then the shafts and links, which stay folded for the first
+// quarter of the run, unfold over the next half and stand from three quarters on.
+void nacelle_gear_update(KvrnContext context, const ActionSlot* slot, const NacelleGear& gear);
 
 // Slot 30 with "atlightu" alone (TypeNumbers::beacon_lamps 1).
 inline constexpr const wchar_t* beacon_layers[] = {L"atlightu", nullptr};
@@ -49,7 +68,7 @@ inline constexpr ScalePreset front_beam_preset = {SLOT_FRONT_LIGHT, 1, 1.0f};
 
 // The numbers they share: rotation to 4 degrees, climb at 4, a level final approach with the
 // steep flare; the flaps above; door 37 opening to 90; two nose tyres and four main tyres; the
-// one-lamp beacon; strobes of range 12 in white.
+// four-beam landing light; the one-lamp beacon; strobes of range 12 in white.
 constexpr void turboprop_numbers(TypeNumbers& numbers) {
     numbers.rotate_pitch = 4.0f;
     numbers.climb_pitch = 4.0f;
@@ -58,6 +77,7 @@ constexpr void turboprop_numbers(TypeNumbers& numbers) {
     numbers.door_angle = 90.0f;
     numbers.tyres = 6;
     numbers.nose_tyres = 2;
+    numbers.landing_lamp_words = list_of(four_beam::lamp_words);
     numbers.beacon_lamps = 1;
     numbers.strobe = {12.0f, 0xFFFFFF};
 }

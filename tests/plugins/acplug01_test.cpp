@@ -12,11 +12,6 @@ class Acplug01 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug01.dll"; }
 
-    // Gear at progress p, extending from up.
-    void gear_at(float p) {
-        run(SLOT_GEAR, 0, -1);
-        run(SLOT_GEAR, 1, static_cast<int32_t>(p * 12000 + 0.5f));
-    }
 };
 
 TEST_F(Acplug01, FlapSlotLooksUpFourArms) {

@@ -1,4 +1,4 @@
-// acplug04 in the stand-in engine: its own flaps and flap arms, slats, gear, door and tyres at
+// acplug04 in the stand-in engine: its own flaps and flap arms, slats, gear and door at
 // chosen progress values, read back as layer transforms, and a whole flight through its
 // sequences that leaves the engine's heap clean.
 #include <math.h>
@@ -9,45 +9,21 @@ namespace {
 class Acplug04 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug04.dll"; }
-
-    void surface_at(int32_t slot_number, int32_t full_ms, float f) {
-        run(slot_number, 0, -1);
-        run(slot_number, 100, static_cast<int32_t>(f * full_ms + 0.5f));
-    }
-    // A two-way slot of `full_ms` at progress p, moving from `from` (0 or 1) towards the other end.
-    void two_way_at(int32_t slot_number, int32_t full_ms, int32_t from, float p) {
-        run(slot_number, from, -1);
-        float part = from == 0 ? p : 1.0f - p;
-        run(slot_number, from == 0 ? 1 : 0, static_cast<int32_t>(part * full_ms + 0.5f));
-    }
 };
 
 TEST_F(Acplug04, FlapPanelsAndArmsAtChosenSettings) {
-    struct Case {
-        const wchar_t* name;
-        float slide;  // translation z at f = 1
-        float angle;  // rotation x at f = 1
-    } cases[] = {
+    const FlapCase cases[] = {
         {L"X_flap0101", 0.4f, 28},    {L"X_flap0401", 0.4f, 28},    {L"X_flap0201", 0.4f, 22},
         {L"X_flap0301", 0.4f, 22},    {L"X_flap0202", 0, 24},       {L"X_flap0302", 0, 24},
         {L"X_flaparm_01", 0, 30},     {L"X_flaparm_02", 0, 30},     {L"X_flaparm_05", 0, 30},
         {L"X_flaparm_06", 0, 30},     {L"X_flaparm_03", 0, 15},     {L"X_flaparm_04", 0, 15},
         {L"X_flaparm_0301", 0, 25},   {L"X_flaparm_0401", 0, 25},
     };
-    for (float f : {0.5f, 1.0f}) {
-        surface_at(SLOT_FLAPS, 8000, f);
-        for (const Case& c : cases) {
-            std::string what = narrow(c.name) + " at f " + std::to_string(f);
-            expect_vec(translation(c.name), {0, 0, c.slide * f}, what + " translation");
-            expect_vec(rotation(c.name), {c.angle * f, 0, 0}, what + " rotation", 1e-3f);
-        }
-        EXPECT_FALSE(visible(L"mainwing01"));
-        EXPECT_TRUE(visible(L"mainwing02"));
-    }
+    expect_flaps_at_half_and_full(cases);
     run(SLOT_FLAPS, 0, -1);
     EXPECT_TRUE(visible(L"mainwing01")) << "flaps 0 reached";
     EXPECT_FALSE(visible(L"mainwing02"));
-    for (const Case& c : cases) expect_vec(rotation(c.name), {0, 0, 0}, narrow(c.name) + " stowed");
+    for (const FlapCase& c : cases) expect_vec(rotation(c.name), {0, 0, 0}, narrow(c.name) + " stowed");
 }
 
 TEST_F(Acplug04, SlatsRunForwardAndTheOuterPairRolls) {
@@ -58,7 +34,7 @@ TEST_F(Acplug04, SlatsRunForwardAndTheOuterPairRolls) {
     } cases[] = {{0.5f, {0, -0.0878680f, -0.3181981f}, 0.5f}, {1.0f, {0, -0.3f, -0.45f}, 1.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "f " << c.f);
-        surface_at(SLOT_SLATS, 4000, c.f);
+        setting_at(SLOT_SLATS, 4000, c.f);
         for (const wchar_t* name : {L"Z_1slat", L"Z_2slat", L"Z_3slat", L"Z_4slat"})
             expect_vec(translation(name), c.travel, narrow(name) + " translation");
         expect_vec(rotation(L"Z_1slat"), {0, 0, -c.roll}, "Z_1slat rotation");
@@ -90,7 +66,7 @@ TEST_F(Acplug04, MainGearAtChosenProgress) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.from ? "retracting" : "extending") << " at p " << c.p);
-        two_way_at(SLOT_GEAR, 12000, c.from, c.p);
+        progress_at(SLOT_GEAR, 12000, c.from, c.p);
         EXPECT_EQ(visible(L"body03"), c.p > 0.0f);
         EXPECT_EQ(visible(L"tire"), c.p > 0.0f);
         const float e = 2e-3f;
@@ -125,21 +101,9 @@ TEST_F(Acplug04, DoorSwingsOutFastAndSlowsAsItOpens) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.from ? "closing" : "opening") << " at p " << c.p);
-        two_way_at(SLOT_DOOR, 5000, c.from, c.p);
+        progress_at(SLOT_DOOR, 5000, c.from, c.p);
         EXPECT_EQ(visible(L"04body03"), c.body_shown);
         expect_vec(rotation(L"Z_door01"), {0, 0, c.angle}, "door", 1e-3f);
-    }
-}
-
-TEST_F(Acplug04, OneNoseWheelTurnRollsTheNoseTyresRound) {
-    const float nose_turn = 3.5814157f;
-    start(SLOT_TYRES, 0, 0, nose_turn);
-    for (const wchar_t* name : {L"tire001", L"tire002"})
-        EXPECT_NEAR(remainderf(rotation(name).x, 360.0f), 0.0f, 1e-3f) << narrow(name) << " back where it started";
-    for (int t = 3; t <= 10; ++t) {
-        wchar_t name[16];
-        swprintf(name, 16, L"tire%03d", t);
-        EXPECT_NEAR(rotation(name).x, -nose_turn / 4.9637165f * 360.0f, 1e-2f) << narrow(name);
     }
 }
 

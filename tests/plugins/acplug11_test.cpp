@@ -15,8 +15,6 @@ const float HALF_PI = 1.57079632f;
 class Acplug11 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug11.dll"; }
-    void expect_z(const wchar_t* name, float angle) { expect_vec(rotation(name), {0, 0, angle}, narrow(name), 2e-3f); }
-    void expect_x(const wchar_t* name, float angle) { expect_vec(rotation(name), {angle, 0, 0}, narrow(name), 2e-3f); }
     std::vector<Post> posts_to(uint32_t mark, int32_t command) {
         std::vector<Post> found;
         for (const Post& post : posts_since(mark))

@@ -20,16 +20,6 @@ protected:
         kvrn_host_set_base_scale(kvrn_host_add_layer(glow, L"ldlightl1"), LAMP_BASE);
     }
 
-    // Flaps reached from 0 at setting f (0..1) of a full run.
-    void flaps_at(float f) {
-        run(SLOT_FLAPS, 0, -1);
-        run(SLOT_FLAPS, 100, static_cast<int32_t>(f * 8000 + 0.5f));
-    }
-    // Gear at progress p, extending from up.
-    void gear_at(float p) {
-        run(SLOT_GEAR, 0, -1);
-        run(SLOT_GEAR, 1, static_cast<int32_t>(p * 12000 + 0.5f));
-    }
     // The names among `names` that the plug-in looked up (lenient scene: they now exist).
     bool any_looked_up(std::initializer_list<const wchar_t*> names) {
         for (const wchar_t* name : names)
@@ -152,7 +142,7 @@ TEST_F(Acplug12, TwoFlapPanelsOnFourArms) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "f " << c.f);
-        flaps_at(c.f);
+        setting_at(SLOT_FLAPS, 8000, c.f);
         for (const wchar_t* panel : {L"X_flap0101", L"X_flap0201"}) {
             expect_vec(translation(panel), c.panel, narrow(panel));
             expect_vec(rotation(panel), c.panel_rotation, narrow(panel), 1e-3f);

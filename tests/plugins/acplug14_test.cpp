@@ -27,9 +27,6 @@ protected:
         kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"atlightd"), LOWER_LAMP_BASE);
         kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"at_pointu"), 9.0f);
     }
-
-    // Gear at progress p: extending from up (from 0) or retracting from down (from 1).
-    void gear_at(float p, int32_t from = 0) { progress_at(SLOT_GEAR, 12000, from, p); }
 };
 
 TEST_F(Acplug14, EightSpoilerPanelsUnderNineCovers) {

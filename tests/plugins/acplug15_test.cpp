@@ -16,8 +16,6 @@ class Acplug15 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug15.dll"; }
 
-    // Gear at progress p, extending from up.
-    void gear_at(float p) { progress_at(SLOT_GEAR, GEAR_MS, 0, p); }
     float afterburner_length() { return layer(L"afterburner").scale.z; }
     float strut(const wchar_t* name) { return rotation(name).x; }
     void expect_struts(float angle, const std::string& what) {
@@ -220,7 +218,7 @@ TEST_F(Acplug15, NoseGearAtChosenProgress) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
-        gear_at(c.p);
+        gear_at(c.p, 0, GEAR_MS);
         const float e = 2e-3f;
         EXPECT_EQ(visible(L"nosegear"), c.shown);
         expect_vec(rotation(L"nosegear"), {c.n, 0, 0}, "nosegear", e);
@@ -248,7 +246,7 @@ TEST_F(Acplug15, MainGearAtChosenProgress) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
-        gear_at(c.p);
+        gear_at(c.p, 0, GEAR_MS);
         const float e = 3e-3f;
         EXPECT_EQ(visible(L"tire"), c.p > 0.0f);
         EXPECT_EQ(visible(L"body03"), c.p > 0.0f);

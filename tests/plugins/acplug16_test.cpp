@@ -11,8 +11,6 @@ float ease(float x) { return (1 - cosf(PI * x)) / 2; }
 class Acplug16 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug16.dll"; }
-    void expect_z(const wchar_t* name, float angle) { expect_vec(rotation(name), {0, 0, angle}, narrow(name), 2e-3f); }
-    void expect_x(const wchar_t* name, float angle) { expect_vec(rotation(name), {angle, 0, 0}, narrow(name), 2e-3f); }
 };
 
 // Flaps at 8000 ms per 100: each panel moves down 0.05, back 0.5 and turns 30 degrees.

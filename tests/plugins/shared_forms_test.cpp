@@ -387,8 +387,7 @@ TEST_F(SharedForms, TaxiStepWithTheShortLookAhead) {
         {L"acplug12.dll", 5.5f, 0.99f, 0},     {L"acplug12.dll", 5.5f, 1.01f, 1},
         {L"acplug12.dll", 5.5f, 1.99f, 1},     {L"acplug13.dll", 14.8541f, 0.99f, 0},
         {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug15.dll", 4.0544f, 0.99f, 0},
-        {L"acplug15.dll", 4.0544f, 1.01f, 1},  {L"acplug03.dll", 12.296f, 1.99f, 0},
-        {L"acplug13.dll", 14.8541f, 1.01f, 1}, {L"acplug14.dll", 11.2f, 0.99f, 0},
+        {L"acplug15.dll", 4.0544f, 1.01f, 1},  {L"acplug14.dll", 11.2f, 0.99f, 0},
         {L"acplug14.dll", 11.2f, 1.01f, 1},    {L"acplug03.dll", 12.296f, 1.99f, 0},
         {L"acplug03.dll", 12.296f, 2.01f, 1},
     };

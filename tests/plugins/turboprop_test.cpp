@@ -24,8 +24,6 @@ protected:
         run(SLOT_GEAR, 0, -1);
         run(SLOT_GEAR, 1, static_cast<int32_t>(p * 12000 + 0.5f));
     }
-    void expect_z(const wchar_t* name, float angle) { expect_vec(rotation(name), {0, 0, angle}, narrow(name), 2e-3f); }
-    void expect_x(const wchar_t* name, float angle) { expect_vec(rotation(name), {angle, 0, 0}, narrow(name), 2e-3f); }
 };
 
 // acplug10's main gear: nacelle doors D1 (stays open), D2 and D3 (close again once down, D3

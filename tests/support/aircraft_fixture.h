@@ -19,6 +19,12 @@ inline void expect_vec(const KvrnVector& actual, Vec3 expected, const std::strin
     EXPECT_NEAR(actual.z, expected.z, tolerance) << what << " z";
 }
 
+// A layer of the linear flap form: translation z and rotation x at a flap setting of 100.
+struct FlapCase {
+    const wchar_t* name;
+    float slide, angle;
+};
+
 inline std::string narrow(const wchar_t* text) {
     std::string out;
     for (; text && *text; ++text) out += static_cast<char>(*text);
@@ -41,6 +47,8 @@ protected:
     KvrnVector rotation(const wchar_t* name) { return layer(name).rotation; }
     KvrnVector translation(const wchar_t* name) { return layer(name).translation; }
     bool visible(const wchar_t* name) { return layer(name).visible != 0; }
+    void expect_z(const wchar_t* name, float angle) { expect_vec(rotation(name), {0, 0, angle}, narrow(name), 2e-3f); }
+    void expect_x(const wchar_t* name, float angle) { expect_vec(rotation(name), {angle, 0, 0}, narrow(name), 2e-3f); }
     float pitch() { return root_layer().rotation.x; }
 
     // Starts a slot and runs it `ms` into its run (-1: to its end, 0: only the start).
@@ -61,6 +69,24 @@ protected:
         run(slot_number, from, -1);
         float part = from == 0 ? p : 1.0f - p;
         run(slot_number, from == 0 ? 1 : 0, static_cast<int32_t>(part * full_ms + 0.5f));
+    }
+    // The gear (slot 27) of `full_ms` at progress p: extending from up (from 0) or retracting
+    // from down (from 1).
+    void gear_at(float p, int32_t from = 0, int32_t full_ms = 12000) { progress_at(SLOT_GEAR, full_ms, from, p); }
+    // The flaps (slot 23, 8000 ms per 100) at half and full setting: each layer slid and turned
+    // in proportion, "mainwing02" shown in place of "mainwing01" while they are out.
+    template <size_t N>
+    void expect_flaps_at_half_and_full(const FlapCase (&cases)[N]) {
+        for (float f : {0.5f, 1.0f}) {
+            setting_at(SLOT_FLAPS, 8000, f);
+            for (const FlapCase& c : cases) {
+                std::string what = narrow(c.name) + " at f " + std::to_string(f);
+                expect_vec(translation(c.name), {0, 0, c.slide * f}, what + " translation");
+                expect_vec(rotation(c.name), {c.angle * f, 0, 0}, what + " rotation", 1e-3f);
+            }
+            EXPECT_FALSE(visible(L"mainwing01"));
+            EXPECT_TRUE(visible(L"mainwing02"));
+        }
     }
     int32_t time_left(int32_t slot_number) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, slot_number)); }
 
