@@ -17,11 +17,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     window_class.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     window_class.lpszClassName = L"bare_window";
     if (!RegisterClassW(&window_class)) return 1;
-    HWND window = CreateWindowExW(0, L"bare_window", L"bare window", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100,
-                                  100, 320, 80, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"bare_window", L"bare window", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100, 100,
+                                  320, 80, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    CreateWindowExW(0, L"STATIC", L"a bare window", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, window, nullptr,
-                    instance, nullptr);
+    CreateWindowExW(0, L"STATIC", L"a bare window", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, window, nullptr, instance,
+                    nullptr);
     UpdateWindow(window);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

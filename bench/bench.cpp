@@ -13,8 +13,8 @@
 namespace {
 
 struct Samples {
-    uint32_t aircraft_frames[3];   // for 1, 100 and 1000 aircraft
-    int starts;                    // runs of each program
+    uint32_t aircraft_frames[3];  // for 1, 100 and 1000 aircraft
+    int starts;                   // runs of each program
 };
 const Samples full_samples = {{1000000, 1000000, 4000000}, 9};
 const Samples short_samples = {{2000, 20000, 50000}, 3};
@@ -66,10 +66,10 @@ void print_frame_costs(const Samples& samples) {
             printf("%9u  acplug03.dll or its scene could not be set up\n", fleet_sizes[row]);
             continue;
         }
-        printf("%9u %10u %13.0f %13.1f %13.0f %7.2f\n", cost.aircraft, cost.frames, cost.plugin_ns,
-               cost.engine_calls, cost.bare_ns, cost.bare_ns > 0 ? cost.plugin_ns / cost.bare_ns : 0.0);
-        if (cost.calls_not_replayed) printf("          (%u engine calls of a frame could not be replayed)\n",
-                                            cost.calls_not_replayed);
+        printf("%9u %10u %13.0f %13.1f %13.0f %7.2f\n", cost.aircraft, cost.frames, cost.plugin_ns, cost.engine_calls,
+               cost.bare_ns, cost.bare_ns > 0 ? cost.plugin_ns / cost.bare_ns : 0.0);
+        if (cost.calls_not_replayed)
+            printf("          (%u engine calls of a frame could not be replayed)\n", cost.calls_not_replayed);
     }
     printf("\n(frames: timed frames of each aircraft; ns: median over the scenes; engine calls: per\n");
     printf(" aircraft-frame, the host's three sends and the plug-in's calls; bare calls: the same calls\n");

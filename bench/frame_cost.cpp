@@ -14,17 +14,17 @@
 namespace {
 
 const int32_t FRAME_MS = 16;
-const int32_t WARM_UP_MS = 10000;   // engines half way up; landing and front lights done
-const uint32_t LOG_ROOM = 200000;   // engine calls logged for the replay, below the log's cap
+const int32_t WARM_UP_MS = 10000;  // engines half way up; landing and front lights done
+const uint32_t LOG_ROOM = 200000;  // engine calls logged for the replay, below the log's cap
 // Warm-up, timed and logged frames together stay below the 625 frames after which the
 // engines reach full power and their slot stops.
-const uint32_t FRAMES_PER_SCENE = 500;   // at most
+const uint32_t FRAMES_PER_SCENE = 500;  // at most
 const uint32_t LOGGED_FRAMES = 100;
 
 struct Aircraft {
     KvrnLayer object;
-    KvrnLayer idle_twin;   // an object whose entry does nothing, for the bare replay of the sends
-    PathState path;        // the host's taxi state of this aircraft
+    KvrnLayer idle_twin;  // an object whose entry does nothing, for the bare replay of the sends
+    PathState path;       // the host's taxi state of this aircraft
 };
 
 uint32_t __stdcall idle_entry(uint32_t, uint32_t, tagKVRNFILE*) { return 0; }
@@ -41,16 +41,16 @@ struct ReplayCall {
 
 // Start commands of the running parts: (slot, ival1, ival2).
 const int32_t running_parts[][3] = {
-    {19, 1, 1},     // light parameters: the dynamic light follows the flashing lamps
-    {31, 1, 0},     // navigation lights
-    {30, 1, 0},     // beacon
-    {36, 1, 0},     // strobes
-    {26, 1, 0},     // tyres
-    {28, 100, 1},   // engines up together
-    {33, 100, 0},   // landing lights
-    {34, 1, 1},     // front light and beam
-    {35, 1, 0},     // logo light
-    {32, 60, 0},    // runway turn-off light
+    {19, 1, 1},    // light parameters: the dynamic light follows the flashing lamps
+    {31, 1, 0},    // navigation lights
+    {30, 1, 0},    // beacon
+    {36, 1, 0},    // strobes
+    {26, 1, 0},    // tyres
+    {28, 100, 1},  // engines up together
+    {33, 100, 0},  // landing lights
+    {34, 1, 1},    // front light and beam
+    {35, 1, 0},    // logo light
+    {32, 60, 0},   // runway turn-off light
 };
 
 double now_ns() {
@@ -137,44 +137,44 @@ uint32_t replay(const std::vector<ReplayCall>& calls) {
     uint32_t skipped = 0;
     for (const ReplayCall& c : calls) {
         switch (c.kind) {
-        case KVRN_CALL_HOST_SEND:
-            kvrn_host_send(c.layer, c.ints[0], c.ints[1], c.ints[2], 0.0f, 0.0f);
-            break;
-        case KVRN_CALL_MOVE_LAYER:
-            KVRNL_MoveLayer(context, c.layer, c.flags & 1 ? &c.vectors[0] : nullptr,
-                            c.flags & 2 ? &c.vectors[1] : nullptr, c.flags & 4 ? &unit : nullptr, 0, 0);
-            break;
-        case KVRN_CALL_SWITCH_LAYER:
-            KVRNL_SwitchLayer(context, c.layer, static_cast<uint32_t>(c.ints[0]));
-            break;
-        case KVRN_CALL_RECALL_FUNCTION: {
-            float scale = c.value;
-            uint32_t value = c.ints[0] == KVRN_PROP_SCALE ? reinterpret_cast<uint32_t>(&scale)
-                                                          : static_cast<uint32_t>(c.ints[1]);
-            KVRNL_EXT_RecallFunction(context, c.layer, static_cast<uint32_t>(c.ints[0]), value, 0, 1);
-            break;
-        }
-        case KVRN_CALL_EXT_FUNCTION:
-            KVRNL_EXT_Function(context, c.layer, static_cast<uint32_t>(c.ints[0]), world, 0, 0, 0, 0, 0);
-            break;
-        case KVRN_CALL_GET_MOVE_LAYER: {
-            KvrnVector t, r, s;
-            KVRNL_GetMoveLayer(context, c.layer, &t, &r, &s, 0, 0);
-            break;
-        }
-        case KVRN_CALL_SET_LIGHT:
-            KVRN_SetLight(context, static_cast<uint32_t>(c.ints[0]), c.ints[1] ? light : nullptr);
-            break;
-        case KVRN_CALL_MOVE_ACTION:
-            // Only the record query comes back without entering a plug-in.
-            if (c.ints[0] == KVRN_CMD_RECORD)
-                KVRNL_MoveAction(context, c.layer, KVRN_CMD_RECORD, 0, 0, 0.0f, 0.0f);
-            else
+            case KVRN_CALL_HOST_SEND:
+                kvrn_host_send(c.layer, c.ints[0], c.ints[1], c.ints[2], 0.0f, 0.0f);
+                break;
+            case KVRN_CALL_MOVE_LAYER:
+                KVRNL_MoveLayer(context, c.layer, c.flags & 1 ? &c.vectors[0] : nullptr,
+                                c.flags & 2 ? &c.vectors[1] : nullptr, c.flags & 4 ? &unit : nullptr, 0, 0);
+                break;
+            case KVRN_CALL_SWITCH_LAYER:
+                KVRNL_SwitchLayer(context, c.layer, static_cast<uint32_t>(c.ints[0]));
+                break;
+            case KVRN_CALL_RECALL_FUNCTION: {
+                float scale = c.value;
+                uint32_t value = c.ints[0] == KVRN_PROP_SCALE ? reinterpret_cast<uint32_t>(&scale)
+                                                              : static_cast<uint32_t>(c.ints[1]);
+                KVRNL_EXT_RecallFunction(context, c.layer, static_cast<uint32_t>(c.ints[0]), value, 0, 1);
+                break;
+            }
+            case KVRN_CALL_EXT_FUNCTION:
+                KVRNL_EXT_Function(context, c.layer, static_cast<uint32_t>(c.ints[0]), world, 0, 0, 0, 0, 0);
+                break;
+            case KVRN_CALL_GET_MOVE_LAYER: {
+                KvrnVector t, r, s;
+                KVRNL_GetMoveLayer(context, c.layer, &t, &r, &s, 0, 0);
+                break;
+            }
+            case KVRN_CALL_SET_LIGHT:
+                KVRN_SetLight(context, static_cast<uint32_t>(c.ints[0]), c.ints[1] ? light : nullptr);
+                break;
+            case KVRN_CALL_MOVE_ACTION:
+                // Only the record query comes back without entering a plug-in.
+                if (c.ints[0] == KVRN_CMD_RECORD)
+                    KVRNL_MoveAction(context, c.layer, KVRN_CMD_RECORD, 0, 0, 0.0f, 0.0f);
+                else
+                    ++skipped;
+                break;
+            default:
                 ++skipped;
-            break;
-        default:
-            ++skipped;
-            break;
+                break;
         }
     }
     return skipped;
@@ -194,7 +194,7 @@ int measure_frame_cost(uint32_t count, uint32_t aircraft_frames, FrameCost* out)
     if (per_scene == 0) per_scene = 1;
     uint32_t scenes = (aircraft_frames + count * per_scene - 1) / (count * per_scene);
     std::vector<Aircraft> aircraft;
-    std::vector<double> plugin;   // ns per aircraft-frame of each scene
+    std::vector<double> plugin;  // ns per aircraft-frame of each scene
     for (uint32_t scene = 0; scene < scenes; ++scene) {
         if (scene > 0) {
             for (Aircraft& a : aircraft) kvrn_host_send(a.object, KVRN_CMD_DESTROY, 0, 0, 0, 0);
@@ -224,7 +224,7 @@ int measure_frame_cost(uint32_t count, uint32_t aircraft_frames, FrameCost* out)
     // The logged frames replayed until as many aircraft-frames have passed as were timed.
     uint32_t frames = scenes * per_scene;
     uint32_t rounds = frames / logged_frames > 0 ? frames / logged_frames : 1;
-    std::vector<double> bare;   // ns per aircraft-frame of each replay
+    std::vector<double> bare;  // ns per aircraft-frame of each replay
     for (uint32_t r = 0; r < rounds; ++r) {
         double start = now_ns();
         out->calls_not_replayed = replay(calls);

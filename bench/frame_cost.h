@@ -5,11 +5,11 @@
 
 struct FrameCost {
     uint32_t aircraft;
-    uint32_t frames;               // frames timed, each of every aircraft
-    double plugin_ns;              // per aircraft-frame, plug-in and engine (median of the scenes)
-    double engine_calls;           // engine calls per aircraft-frame
-    double bare_ns;                // per aircraft-frame, the same engine calls alone (median of the replays)
-    uint32_t calls_not_replayed;   // calls that would re-enter a plug-in (none expected)
+    uint32_t frames;              // frames timed, each of every aircraft
+    double plugin_ns;             // per aircraft-frame, plug-in and engine (median of the scenes)
+    double engine_calls;          // engine calls per aircraft-frame
+    double bare_ns;               // per aircraft-frame, the same engine calls alone (median of the replays)
+    uint32_t calls_not_replayed;  // calls that would re-enter a plug-in (none expected)
 };
 
 // Builds scenes of `aircraft` acplug03 objects with engines, beacon, strobes, tyres, lights and

@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-extern HWND aspect_preview;       // the STATIC_GR window on the Display page
-extern WNDPROC static_window_proc;   // the system STATIC procedure the derived classes chain to
+extern HWND aspect_preview;         // the STATIC_GR window on the Display page
+extern WNDPROC static_window_proc;  // the system STATIC procedure the derived classes chain to
 
 LRESULT CALLBACK aspect_preview_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 void draw_aspect_preview(HDC dc);

@@ -3,6 +3,6 @@
 
 MessageBoxRoutine message_box_routine = MessageBoxW;
 
-int show_message_box(HWND owner, const wchar_t *text, const wchar_t *caption, UINT type) {
-  return message_box_routine(owner, text, caption, type);
+int show_message_box(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+    return message_box_routine(owner, text, caption, type);
 }

@@ -7,11 +7,11 @@ HINSTANCE program_instance;
 int32_t string_offset;
 HFONT dialog_font;
 
-DisplayAdapter *adapter_list;
+DisplayAdapter* adapter_list;
 uint32_t adapter_count;
-DisplayMode *resolution_list;
+DisplayMode* resolution_list;
 uint32_t resolution_count;
-PackageRecord *package_list;
+PackageRecord* package_list;
 uint32_t package_count;
 
 wchar_t first_bgm_name[TEXT_CAPACITY];

@@ -15,71 +15,71 @@
 
 namespace {
 
-GameSettings &s = game_settings;
+GameSettings& s = game_settings;
 
 enum ResetAction { SET, CLEAR_BITS, CHECK, UNCHECK, ENABLE, DISABLE, SELECT, RUN };
 
 struct ResetStep {
-  uint8_t action;       // ResetAction
-  uint16_t id;          // control of CHECK .. SELECT
-  void *word;           // settings word of SET and CLEAR_BITS
-  uint32_t value;       // SET: the value; CLEAR_BITS: the bits; SELECT: the index
-  void (*routine)();    // RUN
+    uint8_t action;     // ResetAction
+    uint16_t id;        // control of CHECK .. SELECT
+    void* word;         // settings word of SET and CLEAR_BITS
+    uint32_t value;     // SET: the value; CLEAR_BITS: the bits; SELECT: the index
+    void (*routine)();  // RUN
 };
 
 void show_radio_language() {
-  // The English interface has only the English radio; its setting is Japanese all the same.
-  if (s.language == 1) {
-    set_checked(ID_RADIO_ENGLISH, 1);
-  } else {
-    set_checked(ID_RADIO_ENGLISH, 0);
-    set_checked(ID_RADIO_JAPANESE, 1);
-  }
+    // The English interface has only the English radio; its setting is Japanese all the same.
+    if (s.language == 1) {
+        set_checked(ID_RADIO_ENGLISH, 1);
+    } else {
+        set_checked(ID_RADIO_ENGLISH, 0);
+        set_checked(ID_RADIO_JAPANESE, 1);
+    }
 }
 
 void reset_resolution() {
-  uint32_t chosen = 0;
-  for (uint32_t i = 0; i < resolution_count; ++i) {
-    const DisplayMode &mode = resolution_list[i];
-    if (mode.width == 1024 && mode.height == 768 && mode.refresh_rate == 60) {
-      chosen = i;
-      break;
+    uint32_t chosen = 0;
+    for (uint32_t i = 0; i < resolution_count; ++i) {
+        const DisplayMode& mode = resolution_list[i];
+        if (mode.width == 1024 && mode.height == 768 && mode.refresh_rate == 60) {
+            chosen = i;
+            break;
+        }
     }
-  }
-  if (resolution_count > 0) {
-    s.screen_width = resolution_list[chosen].width;
-    s.screen_height = resolution_list[chosen].height;
-    s.refresh_rate = resolution_list[chosen].refresh_rate;
-    selected_mode_index = (int32_t)chosen;
-  }
-  repaint_aspect_preview();
-  enable_control(ID_RESOLUTION, 1);
-  select_item(ID_RESOLUTION, (int)chosen);
+    if (resolution_count > 0) {
+        s.screen_width = resolution_list[chosen].width;
+        s.screen_height = resolution_list[chosen].height;
+        s.refresh_rate = resolution_list[chosen].refresh_rate;
+        selected_mode_index = (int32_t)chosen;
+    }
+    repaint_aspect_preview();
+    enable_control(ID_RESOLUTION, 1);
+    select_item(ID_RESOLUTION, (int)chosen);
 }
 
 void reset_levels() {
-  int engine = engine_available && engine_info;
-  s.anisotropy = engine ? engine_info->anisotropy_levels[0] : 0;
-  s.anti_alias = engine ? engine_info->anti_alias_levels[0] : 0;
+    int engine = engine_available && engine_info;
+    s.anisotropy = engine ? engine_info->anisotropy_levels[0] : 0;
+    s.anti_alias = engine ? engine_info->anti_alias_levels[0] : 0;
 }
 
 void select_low_texture() { select_item(ID_TEXTURE, texture_index(1)); }
 
 void reset_sound_3d() {
-  HWND hardware = page_control(ID_SOUND_HARDWARE);
-  int usable = hardware && IsWindowEnabled(hardware);
-  s.sound_3d = usable ? 1 : 2;
-  set_checked(ID_SOUND_HARDWARE, usable);
-  set_checked(ID_SOUND_SOFTWARE, !usable);
+    HWND hardware = page_control(ID_SOUND_HARDWARE);
+    int usable = hardware && IsWindowEnabled(hardware);
+    s.sound_3d = usable ? 1 : 2;
+    set_checked(ID_SOUND_HARDWARE, usable);
+    set_checked(ID_SOUND_SOFTWARE, !usable);
 }
 
 void reset_volumes() {
-  for (int row = 0; row < VOLUME_ROWS; ++row) {
-    s.volumes[row] = 80;
-    if (volume_trackbars[row]) SendMessageW(volume_trackbars[row], TBM_SETPOS, TRUE, 80);
-    show_volume(row, 80);
-    if (sound_entries.wave_set_local_vol) sound_entries.wave_set_local_vol(row, 80);
-  }
+    for (int row = 0; row < VOLUME_ROWS; ++row) {
+        s.volumes[row] = 80;
+        if (volume_trackbars[row]) SendMessageW(volume_trackbars[row], TBM_SETPOS, TRUE, 80);
+        show_volume(row, 80);
+        if (sound_entries.wave_set_local_vol) sound_entries.wave_set_local_vol(row, 80);
+    }
 }
 
 const ResetStep reset_steps[] = {
@@ -142,21 +142,37 @@ const ResetStep reset_steps[] = {
     {RUN, 0, nullptr, 0, reset_volumes},
 };
 
-void run_step(const ResetStep &step) {
-  switch (step.action) {
-    case SET: write_word(step.word, step.value); break;
-    case CLEAR_BITS: write_word(step.word, read_word(step.word) & ~step.value); break;
-    case CHECK: set_checked(step.id, 1); break;
-    case UNCHECK: set_checked(step.id, 0); break;
-    case ENABLE: enable_control(step.id, 1); break;
-    case DISABLE: enable_control(step.id, 0); break;
-    case SELECT: select_item(step.id, (int)step.value); break;
-    case RUN: step.routine(); break;
-  }
+void run_step(const ResetStep& step) {
+    switch (step.action) {
+        case SET:
+            write_word(step.word, step.value);
+            break;
+        case CLEAR_BITS:
+            write_word(step.word, read_word(step.word) & ~step.value);
+            break;
+        case CHECK:
+            set_checked(step.id, 1);
+            break;
+        case UNCHECK:
+            set_checked(step.id, 0);
+            break;
+        case ENABLE:
+            enable_control(step.id, 1);
+            break;
+        case DISABLE:
+            enable_control(step.id, 0);
+            break;
+        case SELECT:
+            select_item(step.id, (int)step.value);
+            break;
+        case RUN:
+            step.routine();
+            break;
+    }
 }
 
 }  // namespace
 
 void reset_to_defaults() {
-  for (const ResetStep &step : reset_steps) run_step(step);
+    for (const ResetStep& step : reset_steps) run_step(step);
 }

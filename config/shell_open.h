@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-typedef HINSTANCE(WINAPI *ShellOpenRoutine)(HWND owner, const wchar_t *verb, const wchar_t *file,
-                                            const wchar_t *parameters, const wchar_t *directory, INT show);
+typedef HINSTANCE(WINAPI* ShellOpenRoutine)(HWND owner, const wchar_t* verb, const wchar_t* file,
+                                            const wchar_t* parameters, const wchar_t* directory, INT show);
 
 // What opens the support page and starts the DirectX diagnostic tool: ShellExecuteW unless an
 // in-process test puts its own recorder here.

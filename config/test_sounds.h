@@ -6,9 +6,9 @@
 
 // Streams a file below the program folder on channel 0; the library's result (0 when the path
 // does not fit the shared text buffer).
-int play_sound_stream(const wchar_t *relative_path);
+int play_sound_stream(const wchar_t* relative_path);
 // Reads a file below the program folder into slot: 1 when the library loaded it.
-int load_sound_slot(const wchar_t *relative_path, SoundSlot *slot);
+int load_sound_slot(const wchar_t* relative_path, SoundSlot* slot);
 // The button's picture: its first cell (stopped) or its second (playing).
 void show_test_button(int channel, int playing);
 // A click on test button 4200 + channel: starts or stops that channel's test sound.

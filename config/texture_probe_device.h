@@ -9,18 +9,18 @@
 #include "main_window.h"
 
 template <class Direct3D, class Device, class DeviceType, class PresentParameters>
-uint32_t measure_texture_memory(Direct3D *direct3d, const PresentParameters &parameters) {
-  Device *device = nullptr;
-  for (const TextureProbeDevice &attempt : texture_probe_devices) {
-    PresentParameters tried = parameters;
-    if (SUCCEEDED(direct3d->CreateDevice(0, (DeviceType)attempt.device_type, main_window, attempt.behaviour,
-                                         &tried, &device)) &&
-        device)
-      break;
-    device = nullptr;
-  }
-  if (!device) return 0;
-  uint32_t memory = device->GetAvailableTextureMem();
-  device->Release();
-  return memory;
+uint32_t measure_texture_memory(Direct3D* direct3d, const PresentParameters& parameters) {
+    Device* device = nullptr;
+    for (const TextureProbeDevice& attempt : texture_probe_devices) {
+        PresentParameters tried = parameters;
+        if (SUCCEEDED(direct3d->CreateDevice(0, (DeviceType)attempt.device_type, main_window, attempt.behaviour, &tried,
+                                             &device)) &&
+            device)
+            break;
+        device = nullptr;
+    }
+    if (!device) return 0;
+    uint32_t memory = device->GetAvailableTextureMem();
+    device->Release();
+    return memory;
 }

@@ -20,8 +20,8 @@ KvrnLayer aircraft;  // the aircraft object's root layer
 KvrnLayer approach;  // the layer the scripted landing flies
 // The tow vehicles' moved layers: the large "atl" and the small "atm" that some types call for.
 KvrnLayer tug_bodies[2];
-int32_t clock_ms;    // scene time
-int32_t lit_frames;  // frames that ended with the dynamic light 7 placed
+int32_t clock_ms;       // scene time
+int32_t lit_frames;     // frames that ended with the dynamic light 7 placed
 int32_t last_sequence;  // the landing run's last sequence shown
 uint32_t last_slip;     // "Slip" starts shown
 
@@ -122,17 +122,17 @@ struct Step {
     const char* what;
     int32_t command, ival1, ival2;
     float fval1, fval2;
-    int32_t run_ms;       // frames after the command
-    int32_t until_slot;   // or: frames until this slot stops (0: none)
-    int32_t report_ms;    // while waiting for it, a line every so often
+    int32_t run_ms;      // frames after the command
+    int32_t until_slot;  // or: frames until this slot stops (0: none)
+    int32_t report_ms;   // while waiting for it, a line every so often
     void (*show)();
-    void (*watch)();      // while waiting, after every frame (may be NULL)
+    void (*watch)();  // while waiting, after every frame (may be NULL)
 };
 
 void run_step(const Step& step) {
     int32_t ival2 = step.ival2 == -1 ? static_cast<int32_t>(approach) : step.ival2;
-    int32_t result = static_cast<int32_t>(kvrn_host_send(aircraft, step.command, step.ival1, ival2, step.fval1,
-                                                         step.fval2));
+    int32_t result =
+        static_cast<int32_t>(kvrn_host_send(aircraft, step.command, step.ival1, ival2, step.fval1, step.fval2));
     printf("%7.2fs  %-24s cmd %3d (%d, %d, %g, %g) -> %d\n", clock_ms / 1000.0, step.what, step.command, step.ival1,
            ival2, step.fval1, step.fval2, result);
     frames(step.run_ms);
@@ -155,23 +155,23 @@ void run_step(const Step& step) {
 
 const Step day[] = {
     // what                      cmd ival1 ival2 fval1   fval2 run ms until report show, watch
-    {"light parameters",          19, 1,   1,    0,      0,    0,     0,  0,    show_lights, nullptr},
-    {"navigation lights on",      2,  1,   0,    0,      0,    500,   0,  0,    show_lights, nullptr},
-    {"beacon on",                 3,  0,   0,    0,      0,    1000,  0,  0,    show_lights, nullptr},
-    {"engines up, together",      28, 100, 1,    0,      0,    20000, 0,  0,    show_engines, nullptr},
-    {"departure set-up",          4,  1,   0,    0,      0,    3000,  0,  0,    show_surfaces, nullptr},
-    {"landing lights on",         5,  1,   0,    0,      0,    1000,  0,  0,    show_lights, nullptr},
-    {"rotation",                  6,  0,   0,    0,      0,    3000,  0,  0,    show_surfaces, nullptr},
-    {"climb",                     7,  0,   0,    0,      30,   1000,  0,  0,    show_surfaces, nullptr},
-    {"after take-off",            8,  1,   0,    0,      120,  12000, 0,  0,    show_surfaces, nullptr},
-    {"approach",                  9,  0,   0,    0,      0,    4000,  0,  0,    show_surfaces, nullptr},
-    {"final",                     10, 1,   0,    0,      0,    12000, 0,  0,    show_surfaces, nullptr},
-    {"scripted landing",          42, 1,   -1,   1500,   0,    0,     42, 5000, show_landing, watch_landing},
-    {"after landing",             14, 1,   0,    0,      0,    8000,  0,  0,    show_surfaces, nullptr},
-    {"pushback behind the tug",   41, 1,   10,   0,      1,    0,     41, 20000, show_pushback, nullptr},
-    {"engines down",              28, 0,   1,    0,      0,    20000, 0,  0,    show_engines, nullptr},
-    {"beacon off",                15, 0,   0,    0,      0,    1000,  0,  0,    show_lights, nullptr},
-    {"navigation lights off",     16, 0,   0,    0,      0,    500,   0,  0,    show_lights, nullptr},
+    {"light parameters", 19, 1, 1, 0, 0, 0, 0, 0, show_lights, nullptr},
+    {"navigation lights on", 2, 1, 0, 0, 0, 500, 0, 0, show_lights, nullptr},
+    {"beacon on", 3, 0, 0, 0, 0, 1000, 0, 0, show_lights, nullptr},
+    {"engines up, together", 28, 100, 1, 0, 0, 20000, 0, 0, show_engines, nullptr},
+    {"departure set-up", 4, 1, 0, 0, 0, 3000, 0, 0, show_surfaces, nullptr},
+    {"landing lights on", 5, 1, 0, 0, 0, 1000, 0, 0, show_lights, nullptr},
+    {"rotation", 6, 0, 0, 0, 0, 3000, 0, 0, show_surfaces, nullptr},
+    {"climb", 7, 0, 0, 0, 30, 1000, 0, 0, show_surfaces, nullptr},
+    {"after take-off", 8, 1, 0, 0, 120, 12000, 0, 0, show_surfaces, nullptr},
+    {"approach", 9, 0, 0, 0, 0, 4000, 0, 0, show_surfaces, nullptr},
+    {"final", 10, 1, 0, 0, 0, 12000, 0, 0, show_surfaces, nullptr},
+    {"scripted landing", 42, 1, -1, 1500, 0, 0, 42, 5000, show_landing, watch_landing},
+    {"after landing", 14, 1, 0, 0, 0, 8000, 0, 0, show_surfaces, nullptr},
+    {"pushback behind the tug", 41, 1, 10, 0, 1, 0, 41, 20000, show_pushback, nullptr},
+    {"engines down", 28, 0, 1, 0, 0, 20000, 0, 0, show_engines, nullptr},
+    {"beacon off", 15, 0, 0, 0, 0, 1000, 0, 0, show_lights, nullptr},
+    {"navigation lights off", 16, 0, 0, 0, 0, 500, 0, 0, show_lights, nullptr},
 };
 
 KvrnLayer add_object(const wchar_t* dll, const wchar_t* name) {
@@ -219,7 +219,8 @@ bool fly_day(const wchar_t* plugin) {
     else
         printf("Slip never told\n");
 
-    printf("%7.2fs  %-24s -> %u\n", clock_ms / 1000.0, "destroy", kvrn_host_send(aircraft, KVRN_CMD_DESTROY, 0, 0, 0, 0));
+    printf("%7.2fs  %-24s -> %u\n", clock_ms / 1000.0, "destroy",
+           kvrn_host_send(aircraft, KVRN_CMD_DESTROY, 0, 0, 0, 0));
     KvrnHeapStats heap;
     kvrn_host_heap_stats(&heap);
     printf("engine heap: %u allocations, %u frees, %u blocks live, %u faults\n\n", heap.allocations, heap.frees,

@@ -28,18 +28,18 @@ typedef UpdateRoutine* SlotUpdate;
 // One action. An immediate record ends after `timed`; a timed record carries the clock
 // and, after it, the handles of the layers it animates.
 struct ActionSlot {
-    SlotStart start;      // NULL: the slot does nothing
+    SlotStart start;  // NULL: the slot does nothing
     SlotWord word1, word2, word3, word4, word5, word6, word7, word8;
-    uint32_t timed;       // 0: immediate record; non-zero: clock and layers follow
-    uint32_t running;     // non-zero while the clock runs
-    uint32_t looping;     // non-zero: the clock wraps at `duration`
-    int32_t elapsed;      // ms into the current run
-    int32_t duration;     // ms of one run; always positive for a looping slot
-    int32_t last_step;    // ms of the last tick; the whole duration after a jump to the end
-    int32_t direction;    // negative: progress runs from 1 down to 0
-    float progress;       // 0..1, already reversed for a negative direction
-    SlotUpdate update;    // may be NULL
-    KvrnLayer layers[];   // as many as the builder looked up (room for one at least)
+    uint32_t timed;      // 0: immediate record; non-zero: clock and layers follow
+    uint32_t running;    // non-zero while the clock runs
+    uint32_t looping;    // non-zero: the clock wraps at `duration`
+    int32_t elapsed;     // ms into the current run
+    int32_t duration;    // ms of one run; always positive for a looping slot
+    int32_t last_step;   // ms of the last tick; the whole duration after a jump to the end
+    int32_t direction;   // negative: progress runs from 1 down to 0
+    float progress;      // 0..1, already reversed for a negative direction
+    SlotUpdate update;   // may be NULL
+    KvrnLayer layers[];  // as many as the builder looked up (room for one at least)
 };
 static_assert(offsetof(ActionSlot, word1) == 4 && offsetof(ActionSlot, word8) == 32, "eight words in a row");
 static_assert(offsetof(ActionSlot, timed) == 36, "timed after the words");
@@ -57,8 +57,8 @@ enum : uint32_t {
 inline SlotWord* slot_word(ActionSlot* slot, int n) { return &slot->word1 + (n - 1); }
 
 struct ActionTable {
-    int32_t count;          // entries; loops compare signed, command numbers unsigned
-    ActionSlot** entries;   // indexed by command number; unfilled entries are NULL
+    int32_t count;         // entries; loops compare signed, command numbers unsigned
+    ActionSlot** entries;  // indexed by command number; unfilled entries are NULL
 };
 
 int32_t start_action(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record);
@@ -69,8 +69,8 @@ uint32_t destroy_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* reco
 ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index);
 // Entry `index` of a table, or NULL when the table is NULL or `index` (unsigned) is not below its count.
 ActionSlot* table_slot(const ActionTable* table, int32_t index);
-int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
-                    float fval1, float fval2);
+int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+                    float fval2);
 
 // The object's own record, fetched through the engine (command -4).
 tagKVRNFILE* object_record(KvrnContext context, KvrnLayer layer);

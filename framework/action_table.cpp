@@ -62,8 +62,8 @@ void tick_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* record, int
             }
             slot->elapsed = static_cast<int32_t>(elapsed);
         }
-        slot->progress = slot->duration != 0 ? static_cast<float>(slot->elapsed) / static_cast<float>(slot->duration)
-                                             : 0.0f;
+        slot->progress =
+            slot->duration != 0 ? static_cast<float>(slot->elapsed) / static_cast<float>(slot->duration) : 0.0f;
         if (slot->direction < 0) slot->progress = 1.0f - slot->progress;
         if (slot->update) slot->update(context, layer, slot);
         if (finished) slot->running = 0;
@@ -83,8 +83,8 @@ ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index)
     return record ? table_slot(record->actions, index) : nullptr;
 }
 
-int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
-                    float fval1, float fval2) {
+int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+                    float fval2) {
     tagKVRNFILE* record = object_record(context, layer);
     if (!record) return 0;
     record->command = command;
@@ -100,7 +100,8 @@ ActionSlot* create_action_slot(KvrnContext context, KvrnLayer layer, int32_t ind
     if (!record || !record->actions || index < 0) return nullptr;
     ActionTable* table = record->actions;
     if (table->count < index + 1) {
-        void* grown = KVRN_ResizeMemory(context, table->entries, static_cast<uint32_t>(index + 1) * sizeof(ActionSlot*));
+        void* grown =
+            KVRN_ResizeMemory(context, table->entries, static_cast<uint32_t>(index + 1) * sizeof(ActionSlot*));
         if (!grown) return nullptr;
         table->entries = static_cast<ActionSlot**>(grown);
         table->count = index + 1;

@@ -14,9 +14,9 @@
 
 typedef void (*ObjectRoutine)(KvrnContext context, KvrnLayer object);
 
-struct GroundPath;   // taxi numbers, pushback route, ground geometry, tow vehicle (ground_path.h)
-struct TypeNumbers;  // numbers of the shared routines (type_numbers.h)
-struct ResetPlan;    // posts of the reset (sequences.h)
+struct GroundPath;     // taxi numbers, pushback route, ground geometry, tow vehicle (ground_path.h)
+struct TypeNumbers;    // numbers of the shared routines (type_numbers.h)
+struct ResetPlan;      // posts of the reset (sequences.h)
 struct SharedNumbers;  // numbers of the forms in aircraft/shared/, defined there
 
 struct AircraftType {

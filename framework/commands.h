@@ -18,8 +18,8 @@ enum : int32_t {
 
 // Action slots.
 enum : int32_t {
-    SLOT_LEVEL1 = 1,               // hides the placeholder layer "Level1"
-    SEQ_NAV_LIGHTS_ON = 2,         // flight-phase sequences 2 to 16
+    SLOT_LEVEL1 = 1,        // hides the placeholder layer "Level1"
+    SEQ_NAV_LIGHTS_ON = 2,  // flight-phase sequences 2 to 16
     SEQ_BEACON_ON = 3,
     SEQ_DEPARTURE = 4,
     SEQ_LANDING_LIGHTS_ON = 5,
@@ -34,8 +34,8 @@ enum : int32_t {
     SEQ_AFTER_LANDING = 14,
     SEQ_BEACON_OFF = 15,
     SEQ_NAV_LIGHTS_OFF = 16,
-    SLOT_LIGHT_PARAMS = 19,        // parameters of the engine dynamic light
-    SLOT_BODY_PITCH = 20,          // fval1 = pitch, fval2 = height above the ground
+    SLOT_LIGHT_PARAMS = 19,  // parameters of the engine dynamic light
+    SLOT_BODY_PITCH = 20,    // fval1 = pitch, fval2 = height above the ground
     SLOT_SPOILERS = 21,
     SLOT_REVERSERS = 22,
     SLOT_FLAPS = 23,
@@ -43,8 +43,8 @@ enum : int32_t {
     SLOT_NOSE_STEER = 25,
     SLOT_TYRES = 26,
     SLOT_GEAR = 27,
-    SLOT_ENGINES = 28,             // word3 holds the EngineSpool block, freed on destroy
-    SLOT_SECOND_DOOR = 29,         // airstairs and second doors of some types
+    SLOT_ENGINES = 28,      // word3 holds the EngineSpool block, freed on destroy
+    SLOT_SECOND_DOOR = 29,  // airstairs and second doors of some types
     SLOT_BEACON = 30,
     SLOT_NAV_LIGHTS = 31,
     SLOT_ROLIGHT = 32,
@@ -53,8 +53,8 @@ enum : int32_t {
     SLOT_LOGO_LIGHT = 35,
     SLOT_STROBES = 36,
     SLOT_DOOR = 37,
-    SLOT_GEOMETRY = 38,            // answers the host with the ground geometry
-    SLOT_TAXI = 40,                // one taxi step of a PathState
+    SLOT_GEOMETRY = 38,  // answers the host with the ground geometry
+    SLOT_TAXI = 40,      // one taxi step of a PathState
     SLOT_PUSHBACK = 41,
     SLOT_LANDING_RUN = 42,
     SLOT_AFTERBURNER = 61,

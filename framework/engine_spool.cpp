@@ -6,9 +6,9 @@
 #include "type_numbers.h"
 
 namespace {
-const int32_t FULL_RAMP_MS = 20000;        // a change of 100 percent
+const int32_t FULL_RAMP_MS = 20000;          // a change of 100 percent
 const float FULL_POWER_TURN_RATE = 1440.0f;  // slow blades, degrees per second at power 100
-const float FADE_FROM = 60.0f;             // the fast blades fade in above this power
+const float FADE_FROM = 60.0f;               // the fast blades fade in above this power
 
 EngineSpool* engine_block(ActionSlot* slot) { return static_cast<EngineSpool*>(slot->word3.p); }
 }  // namespace
@@ -40,9 +40,9 @@ void engine_spool_ramp(ActionSlot* slot, uint32_t engines) {
     float target = slot->word5.f, previous = slot->word6.f;
     if (!block || target == previous) return;
     // A ramp time of 0 only comes with an unchanged target; guard the division all the same.
-    float delta = slot->word4.u != 0 ? static_cast<float>(slot->last_step) / static_cast<float>(slot->word4.u) *
-                                           (target - previous)
-                                     : target - previous;
+    float delta = slot->word4.u != 0
+                      ? static_cast<float>(slot->last_step) / static_cast<float>(slot->word4.u) * (target - previous)
+                      : target - previous;
     bool rising = target > previous;
     for (uint32_t e = engines; e-- > 0;) {
         EngineSpool& engine = block[e];

@@ -52,8 +52,7 @@ void steer_and_roll(KvrnContext context, KvrnLayer object, const ActionSlot* tax
 
 // The aircraft follows its tow vehicle: the vehicle takes its own step through its command 40,
 // the tow bar swings after the hitch, and the nose wheel sits at the bar's free end.
-int32_t tow_follow_step(KvrnContext context, KvrnLayer object, const ActionSlot* taxi, PathState* s,
-                        int32_t step_ms) {
+int32_t tow_follow_step(KvrnContext context, KvrnLayer object, const ActionSlot* taxi, PathState* s, int32_t step_ms) {
     PathState tow;
     memset(&tow, 0, sizeof tow);
     tow.layer = s->tow_layer;
@@ -62,8 +61,8 @@ int32_t tow_follow_step(KvrnContext context, KvrnLayer object, const ActionSlot*
     tow.position = s->tow_position;
     tow.rotation = s->tow_rotation;
     tow.target = s->target;
-    uint32_t going = KVRNL_MoveAction(context, s->tow_object, TOW_TAXI_STEP, path_state_argument(&tow), step_ms,
-                                      0.0f, 0.0f);
+    uint32_t going =
+        KVRNL_MoveAction(context, s->tow_object, TOW_TAXI_STEP, path_state_argument(&tow), step_ms, 0.0f, 0.0f);
     if (going == 0) return 0;
     s->tow_steer = tow.steer;
     s->tow_position = tow.position;
@@ -118,8 +117,8 @@ int32_t geometry_query(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32
     return 0;
 }
 
-int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                  float fval1, float) {
+int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+                  float) {
     PathState* s = path_state_from(ival1);
     if (!s) return 0;
     place_nose(s, slot->word6.f);

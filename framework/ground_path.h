@@ -7,27 +7,27 @@
 // The ground-path state of one moving object. Shared with the tow vehicle's plug-in through
 // its command 40: DO NOT MOVE ANY FIELD, the other side reads it by these offsets.
 struct PathState {
-    KvrnLayer layer;          // layer moved by the step
-    float speed;              // model units per second
-    KvrnVector position;      // main-gear point, the layer's translation
-    KvrnVector rotation;      // the layer's rotation; y is the heading in [0, 360)
-    KvrnVector target;        // point steered to (x, z)
-    KvrnVector nose;          // nose-wheel point
-    float steer;              // nose-wheel angle in degrees, relative to the heading
-    KvrnLayer tow;            // tow vehicle's root layer; 0 when there is none
-    KvrnLayer tow_object;     // object that command 40 goes to
-    KvrnLayer tow_layer;      // tow vehicle layer moved by its step
+    KvrnLayer layer;       // layer moved by the step
+    float speed;           // model units per second
+    KvrnVector position;   // main-gear point, the layer's translation
+    KvrnVector rotation;   // the layer's rotation; y is the heading in [0, 360)
+    KvrnVector target;     // point steered to (x, z)
+    KvrnVector nose;       // nose-wheel point
+    float steer;           // nose-wheel angle in degrees, relative to the heading
+    KvrnLayer tow;         // tow vehicle's root layer; 0 when there is none
+    KvrnLayer tow_object;  // object that command 40 goes to
+    KvrnLayer tow_layer;   // tow vehicle layer moved by its step
     KvrnVector tow_position;
     KvrnVector tow_rotation;  // y heading
     float hitch_offset;       // distance of the hitch behind the tow vehicle's point
     float tow_steer;
-    KvrnLayer bar_layer;      // tow bar
+    KvrnLayer bar_layer;  // tow bar
     KvrnVector bar_position;
     KvrnVector bar_rotation;  // y heading
     float bar_length;
-    float hitch[3];           // hitch point (x, z used)
-    uint32_t reserved;        // keeps bar_end at byte 184
-    KvrnVector bar_end;       // free end of the tow bar, at the aircraft's nose wheel
+    float hitch[3];      // hitch point (x, z used)
+    uint32_t reserved;   // keeps bar_end at byte 184
+    KvrnVector bar_end;  // free end of the tow bar, at the aircraft's nose wheel
 };
 static_assert(offsetof(PathState, speed) == 4, "");
 static_assert(offsetof(PathState, position) == 8, "");
@@ -84,14 +84,14 @@ struct TaxiNumbers {
 // with a hitch offset of 2.5.
 struct GroundPath {
     TaxiNumbers taxi;
-    float start_heading;           // heading at the first waypoint
+    float start_heading;                     // heading at the first waypoint
     float waypoints[PUSHBACK_WAYPOINTS][2];  // pushback route, (x, z)
-    GeometryRecord geometry;       // slot 38's answer
-    const wchar_t* tow_name;       // tow vehicle root layer under the scene root
-    const wchar_t* tow_body_name;  // its moved layer
-    const wchar_t* tow_bar_name;   // its tow bar
-    float hitch_offset;            // hitch behind the tow vehicle's point
-    float bar_length;              // tow bar, hitch to the aircraft's nose wheel
+    GeometryRecord geometry;                 // slot 38's answer
+    const wchar_t* tow_name;                 // tow vehicle root layer under the scene root
+    const wchar_t* tow_body_name;            // its moved layer
+    const wchar_t* tow_bar_name;             // its tow bar
+    float hitch_offset;                      // hitch behind the tow vehicle's point
+    float bar_length;                        // tow bar, hitch to the aircraft's nose wheel
 };
 
 extern const GroundPath reference_ground_path;

@@ -57,21 +57,20 @@ enum { KVRN_DYNAMIC_LIGHT = 7 };  // the light the plug-ins place at a flashing 
 typedef uint32_t(__stdcall* KvrnActionInterface)(uint32_t context, uint32_t layer, tagKVRNFILE* record);
 
 extern "C" {
-KVRN_API uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command,
-                                             int32_t ival1, int32_t ival2, float fval1, float fval2);
+KVRN_API uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1,
+                                             int32_t ival2, float fval1, float fval2);
 KVRN_API KvrnLayer __stdcall KVRNL_SearchLayer(KvrnContext context, KvrnLayer parent, const wchar_t* name);
 KVRN_API uint32_t __stdcall KVRNL_SwitchLayer(KvrnContext context, KvrnLayer layer, uint32_t on);
 KVRN_API uint32_t __stdcall KVRNL_MoveLayer(KvrnContext context, KvrnLayer layer, const KvrnVector* translation,
                                             const KvrnVector* rotation, const KvrnVector* scale, uint32_t zero1,
                                             uint32_t zero2);
 KVRN_API uint32_t __stdcall KVRNL_GetMoveLayer(KvrnContext context, KvrnLayer layer, KvrnVector* translation,
-                                               KvrnVector* rotation, KvrnVector* scale, uint32_t zero1,
-                                               uint32_t zero2);
+                                               KvrnVector* rotation, KvrnVector* scale, uint32_t zero1, uint32_t zero2);
 KVRN_API uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, KvrnLayer layer, uint32_t property,
                                                      uint32_t value, uint32_t zero, uint32_t one);
-KVRN_API uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property,
-                                               void* output, uint32_t zero1, uint32_t zero2, uint32_t zero3,
-                                               uint32_t zero4, uint32_t zero5);
+KVRN_API uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
+                                               uint32_t zero1, uint32_t zero2, uint32_t zero3, uint32_t zero4,
+                                               uint32_t zero5);
 KVRN_API uint32_t __stdcall KVRN_SetLight(KvrnContext context, uint32_t light, const void* record);
 KVRN_API void __stdcall KVRN_Set3D(KvrnVector* vector, float x, float y, float z, float w);
 KVRN_API void __stdcall KVRN_Copy3D(KvrnVector* destination, const KvrnVector* source);

@@ -9,19 +9,34 @@
 #include "type_numbers.h"
 
 namespace {
-const float NOSE_STRUT_UP = 115.0f;   // nose strut folded, degrees
-const float MAIN_STRUT_UP = 85.0f;    // main struts folded
+const float NOSE_STRUT_UP = 115.0f;  // nose strut folded, degrees
+const float MAIN_STRUT_UP = 85.0f;   // main struts folded
 const float MAIN_DOOR_OPEN = 90.0f;
-const float DOOR_SLIDE = 0.55f;       // inner doors slide aside
-const float STRUT_SWING = 0.65f;      // struts move outward while they swing down
+const float DOOR_SLIDE = 0.55f;   // inner doors slide aside
+const float STRUT_SWING = 0.65f;  // struts move outward while they swing down
 const float STRUT_DIP = 0.1f;
 
 // Layers of the gear slot, in the order the reference builder looks them up.
 enum GearLayer {
-    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2,
-    WELL_BODY, WELL_R1, WELL_R2, WELL_R3, WELL_L1, WELL_L2, WELL_L3,
-    OUTER_DOOR_1, INNER_DOOR_1, INNER_FLAP_1, OUTER_DOOR_2, INNER_DOOR_2, INNER_FLAP_2,
-    STRUT_R, STRUT_L, WELL_TYRES,
+    NOSE_GEAR,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    WELL_BODY,
+    WELL_R1,
+    WELL_R2,
+    WELL_R3,
+    WELL_L1,
+    WELL_L2,
+    WELL_L3,
+    OUTER_DOOR_1,
+    INNER_DOOR_1,
+    INNER_FLAP_1,
+    OUTER_DOOR_2,
+    INNER_DOOR_2,
+    INNER_FLAP_2,
+    STRUT_R,
+    STRUT_L,
+    WELL_TYRES,
 };
 const GearLayer wheel_well[] = {WELL_BODY, WELL_R1, WELL_R2, WELL_R3, WELL_L1, WELL_L2, WELL_L3, WELL_TYRES};
 
@@ -45,8 +60,13 @@ MainGearPose main_gear_pose(float p) {
     }
     if (p < 1.0f) {
         float g = 2.0f * (p - 0.5f);
-        return {true, MAIN_DOOR_OPEN, 90.0f - 32.4f * (1.0f - g), DOOR_SLIDE, STRUT_SWING * g - STRUT_SWING,
-                30.6f * (1.0f - g), STRUT_DIP * sinf(g * PI)};
+        return {true,
+                MAIN_DOOR_OPEN,
+                90.0f - 32.4f * (1.0f - g),
+                DOOR_SLIDE,
+                STRUT_SWING * g - STRUT_SWING,
+                30.6f * (1.0f - g),
+                STRUT_DIP * sinf(g * PI)};
     }
     return {true, MAIN_DOOR_OPEN, 90.0f, DOOR_SLIDE, 0, 0, 0};
 }

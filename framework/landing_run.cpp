@@ -7,9 +7,9 @@
 #include "type_numbers.h"
 
 namespace {
-const float START_SPEED = 200.0f;     // km/h
-const float BRAKING = 10.0f;          // km/h per second on the roll-out
-const float SWAY_PERIOD = 20000.0f;   // ms
+const float START_SPEED = 200.0f;    // km/h
+const float BRAKING = 10.0f;         // km/h per second on the roll-out
+const float SWAY_PERIOD = 20000.0f;  // ms
 const wchar_t SLIP_NAME[] = L"Slip";
 
 void run_command(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2, float fval1,

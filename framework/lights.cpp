@@ -123,8 +123,8 @@ int32_t strobe_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, in
 
 void idle_update(KvrnContext, KvrnLayer, ActionSlot*) {}
 
-int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                         float fval1, float fval2) {
+int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+                         float fval2) {
     slot->word1.i = ival1;
     slot->word2.i = ival2;
     slot->word5.f = fval1;

@@ -5,12 +5,12 @@
 
 // The record handed to KVRN_SetLight. DO NOT MOVE A FIELD: the engine reads it by these offsets.
 struct LightRecord {
-    int32_t type;          // 3: a point light
-    float x, y, z;         // where the light is, from the lamp's layer
+    int32_t type;   // 3: a point light
+    float x, y, z;  // where the light is, from the lamp's layer
     uint32_t unused1[5];
     float range;
     uint32_t unused2;
-    uint32_t colour[3];    // the same 0x00BBGGRR in all three
+    uint32_t colour[3];  // the same 0x00BBGGRR in all three
 };
 static_assert(offsetof(LightRecord, x) == 4 && offsetof(LightRecord, z) == 12, "position at 4");
 static_assert(offsetof(LightRecord, range) == 36, "range at 36");

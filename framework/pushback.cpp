@@ -12,8 +12,8 @@ PathState pushback_state;
 void set_point(KvrnVector* v, const float (&point)[2]) { *v = {point[0], 0.0f, point[1], 0.0f}; }
 }  // namespace
 
-int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                       float, float fval2) {
+int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float,
+                       float fval2) {
     if (ival1 == 0) {
         slot->running = 0;
         return -1;

@@ -55,9 +55,9 @@ constexpr TypeNumbers reference_type_numbers() {
     n.engines = 2;
     n.landing_lamp_words = list_of(reference_landing_lamp_words);
     n.beacon_lamps = 2;
-    n.upper_beacon = {1.8f, 100};     // red 100
-    n.lower_beacon = {2.8f, 50};      // red 50
-    n.strobe = {15.0f, 0xFFFFFF};     // white
+    n.upper_beacon = {1.8f, 100};  // red 100
+    n.lower_beacon = {2.8f, 50};   // red 50
+    n.strobe = {15.0f, 0xFFFFFF};  // white
     n.landing_final_snap = 1;
     n.landing_keeps_sway = 0;
     return n;

@@ -12,8 +12,8 @@
 
 namespace {
 const wchar_t* const level1_layers[] = {L"Level1", nullptr};
-const wchar_t* const spoiler_layers[] = {L"spoiler", L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
-                                         L"X_spoiler04", nullptr};
+const wchar_t* const spoiler_layers[] = {L"spoiler",     L"X_spoiler01", L"X_spoiler02",
+                                         L"X_spoiler03", L"X_spoiler04", nullptr};
 const wchar_t* const reverser_layers[] = {L"engine_on", L"engine_off", L"Z_revon01", L"Z_revon02", nullptr};
 const wchar_t* const flap_layers[] = {
     L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0102",   L"X_flap0201",   L"X_flap0202",
@@ -22,11 +22,11 @@ const wchar_t* const flap_layers[] = {
 const wchar_t* const slat_layers[] = {L"slat", L"X_1slat", L"X_2slat", L"X_3slat", L"X_4slat", nullptr};
 const wchar_t* const nose_steer_layers[] = {L"Y_nosegear", nullptr};
 // "Z_0102t1Rshaf" is the model's own spelling; its mirror is "Z_0102t1Lshaft".
-const wchar_t* const gear_layers[] = {
-    L"nosegear",     L"Z_1nose01",    L"Z_2nose01",     L"01body03",     L"0101t1Rshaft",
-    L"Z_0102t1Rshaf", L"0202t1Rshaft", L"0101t1Lshaft",  L"Z_0102t1Lshaft", L"0202t1Lshaft",
-    L"Z_1wing01",    L"Z_2wing01",    L"Z_2wing02",     L"Z_3wing01",    L"Z_4wing01",
-    L"Z_4wing02",    L"Z_01t1Rshaft", L"Z_01t1Lshaft",  L"tire_off",     nullptr};
+const wchar_t* const gear_layers[] = {L"nosegear",       L"Z_1nose01",     L"Z_2nose01",    L"01body03",
+                                      L"0101t1Rshaft",   L"Z_0102t1Rshaf", L"0202t1Rshaft", L"0101t1Lshaft",
+                                      L"Z_0102t1Lshaft", L"0202t1Lshaft",  L"Z_1wing01",    L"Z_2wing01",
+                                      L"Z_2wing02",      L"Z_3wing01",     L"Z_4wing01",    L"Z_4wing02",
+                                      L"Z_01t1Rshaft",   L"Z_01t1Lshaft",  L"tire_off",     nullptr};
 const wchar_t* const engine_layers[] = {L"Z_e1low", L"Z_e1high", L"Z_e2low", L"Z_e2high", nullptr};
 const wchar_t* const beacon_layers[] = {L"atlightu", L"atlightd", nullptr};
 const wchar_t* const nav_light_layers[] = {L"wglightl", L"wglightr", L"ldlightb", nullptr};
@@ -48,6 +48,7 @@ const uint32_t BY_LAYERS = TIMED_BY_LAYERS;
 
 // Creation order matters: slots 25 and 26 before 40, slot 40 before 41 (their setups link them).
 const SlotRow part_rows[] = {
+    // clang-format off
     // slot,               start,               update,               timed,          ms,    loop, setup,               layers,               flags,          words,             base scales
     {SLOT_LEVEL1,         level1_hide,         nullptr,              BY_LAYERS,      0,     0,    nullptr,             level1_layers,        0,              nullptr,           nullptr},
     {SLOT_SPOILERS,       anim_toggle_start,   spoiler_update,       BY_LAYERS,      1000,  0,    nullptr,             spoiler_layers,       0,              nullptr,           nullptr},
@@ -72,8 +73,10 @@ const SlotRow part_rows[] = {
     {SLOT_PUSHBACK,       pushback_start,      pushback_update,      TIMED,          1000,  LOOP, pushback_slot_setup, nullptr,              0,              nullptr,           nullptr},
     {SLOT_LANDING_RUN,    landing_demo_start,  landing_demo_update,  TIMED,          1000,  LOOP, nullptr,             nullptr,              0,              nullptr,           nullptr},
 };
+// clang-format on
 
 const SlotRow sequence_rows[] = {
+    // clang-format off
     // slot,                 start,                   update,                   timed,          ms,    loop, setup,   layers,  flags, words,   base scales
     {SEQ_NAV_LIGHTS_ON,     seq_nav_lights_on,       nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
     {SEQ_BEACON_ON,         seq_beacon_on,           nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
@@ -92,6 +95,7 @@ const SlotRow sequence_rows[] = {
     {SEQ_NAV_LIGHTS_OFF,    seq_nav_lights_off,      nullptr,                  SLOT_IMMEDIATE, 0,     0, nullptr, nullptr, 0, nullptr, nullptr},
     {SLOT_LIGHT_PARAMS,     light_params_set,        nullptr,                  TIMED,          0,     0, nullptr, nullptr, 0, nullptr, nullptr},
 };
+// clang-format on
 }  // namespace
 
 extern constexpr List<SlotRow> reference_part_rows = list_of(part_rows);

@@ -26,17 +26,17 @@ int32_t run_clock(ActionSlot* slot) {
 }
 
 const PostRow parked_posts[] = {
-    {SLOT_LEVEL1, 5, 0, 0, 0},          // hides "Level1"
-    {SLOT_SPOILERS, 0, 0, 0, 0},        {SLOT_REVERSERS, 0, 0, 0, 0}, {SLOT_FLAPS, 0, 0, 0, 0},
-    {SLOT_SLATS, 0, 0, 0, 0},           {SLOT_NOSE_STEER, 0, 0, 0, 0},
-    {SLOT_GEAR, 1, 0, 0, 0},            // gear down; then the gear slot's word5 is cleared
-    {SLOT_ENGINES, 0, 0, 0, 0},         // engines to 0, one after the other
-    {SLOT_BEACON, 0, 0, 0, 0},          {SLOT_NAV_LIGHTS, 0, 0, 0, 0}, {SLOT_ROLIGHT, 0, 0, 0, 0},
-    {SLOT_LANDING_LIGHTS, 0, 0, 0, 0},  {SLOT_FRONT_LIGHT, 0, 0, 0, 0}, {SLOT_LOGO_LIGHT, 0, 0, 0, 0},
-    {SLOT_STROBES, 0, 0, 0, 0},
-    {SLOT_BODY_PITCH, 0, 0, 0, 0},      // level
-    {SLOT_DOOR, 0, 0, 0, 0},            // closed
-    {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},    // light 7 off
+    {SLOT_LEVEL1, 5, 0, 0, 0},  // hides "Level1"
+    {SLOT_SPOILERS, 0, 0, 0, 0},     {SLOT_REVERSERS, 0, 0, 0, 0},
+    {SLOT_FLAPS, 0, 0, 0, 0},        {SLOT_SLATS, 0, 0, 0, 0},
+    {SLOT_NOSE_STEER, 0, 0, 0, 0},   {SLOT_GEAR, 1, 0, 0, 0},  // gear down; then the gear slot's word5 is cleared
+    {SLOT_ENGINES, 0, 0, 0, 0},                                // engines to 0, one after the other
+    {SLOT_BEACON, 0, 0, 0, 0},       {SLOT_NAV_LIGHTS, 0, 0, 0, 0},
+    {SLOT_ROLIGHT, 0, 0, 0, 0},      {SLOT_LANDING_LIGHTS, 0, 0, 0, 0},
+    {SLOT_FRONT_LIGHT, 0, 0, 0, 0},  {SLOT_LOGO_LIGHT, 0, 0, 0, 0},
+    {SLOT_STROBES, 0, 0, 0, 0},      {SLOT_BODY_PITCH, 0, 0, 0, 0},  // level
+    {SLOT_DOOR, 0, 0, 0, 0},                                         // closed
+    {SLOT_LIGHT_PARAMS, 0, 0, 0, 0},                                 // light 7 off
 };
 const SlotWordClear parked_clears[] = {{SLOT_GEAR, 5}};
 
@@ -92,8 +92,7 @@ void reset_actions(KvrnContext context, KvrnLayer object) {
     }
 }
 
-int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float,
-                          float) {
+int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
     if (ival1 != 0) {
         post(context, object, SEQ_NAV_LIGHTS_ON, SLOT_ROLIGHT, 100);
         post(context, object, SEQ_NAV_LIGHTS_ON, SLOT_LOGO_LIGHT, 1);
@@ -107,8 +106,7 @@ int32_t seq_beacon_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_
     return 0;
 }
 
-int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float,
-                            float) {
+int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
     post(context, object, SEQ_DEPARTURE, SLOT_FRONT_LIGHT, 1, ival1);
     post(context, object, SEQ_DEPARTURE, SLOT_FLAPS, 30);
     post(context, object, SEQ_DEPARTURE, SLOT_BEACON, 1);
@@ -142,8 +140,7 @@ int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int3
     return 0;
 }
 
-int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float,
-                          float) {
+int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
     if (ival1 != 0) post(context, object, SEQ_AFTER_LANDING, SLOT_ROLIGHT, 100);
     post(context, object, SEQ_AFTER_LANDING, SLOT_FLAPS, 0);
     post(context, object, SEQ_AFTER_LANDING, SLOT_SLATS, 0);
@@ -173,8 +170,8 @@ void seq_rotate_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
     post_body_pitch(context, object, type_numbers().rotate_pitch * slot->progress, 0.0f);
 }
 
-int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t,
-                                float, float height) {
+int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+                                float height) {
     slot->word5.f = height;
     slot->word6.f = layer_pitch(context, object);
     if (ival1 != 0) {
@@ -195,8 +192,8 @@ void seq_after_takeoff_update(KvrnContext context, KvrnLayer object, ActionSlot*
     post_body_pitch(context, object, (1.0f - slot->progress) * slot->word6.f, airborne_height(slot));
 }
 
-int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t,
-                               float, float height) {
+int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+                               float height) {
     slot->word5.f = height;
     // The final configuration lasts as long as the gear takes to come down.
     ActionSlot* gear = get_action_slot(context, object, SLOT_GEAR);

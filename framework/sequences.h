@@ -36,9 +36,9 @@ struct ResetInsert {
 // 0, door closed, light 7 off, the gear slot's word5 cleared once the gear is posted down) with
 // the type's changes.
 struct ResetPlan {
-    List<int32_t> left_out;       // reference posts the type does not make, by command
-    List<ResetInsert> inserted;   // the type's own posts, in order
-    List<SlotWordClear> clears;   // cleared beside the reference's word, once the gear is posted down
+    List<int32_t> left_out;      // reference posts the type does not make, by command
+    List<ResetInsert> inserted;  // the type's own posts, in order
+    List<SlotWordClear> clears;  // cleared beside the reference's word, once the gear is posted down
 };
 
 // The reference reset, unchanged.

@@ -82,7 +82,8 @@ void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row) {
         slot->looping = row.looping;
         uint32_t first = 0;
         if (row.flags & OWN_ROOT_LAYER) slot->layers[first++] = object;
-        for (uint32_t i = first; i < layers; ++i) slot->layers[i] = KVRNL_SearchLayer(context, object, names[i - first]);
+        for (uint32_t i = first; i < layers; ++i)
+            slot->layers[i] = KVRNL_SearchLayer(context, object, names[i - first]);
         apply_scale_presets(context, row, slot, layers);
         store_base_scales(context, row, slot, layers);
     }
@@ -114,8 +115,8 @@ void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& ta
 }
 
 float layer_base_scale(KvrnContext context, KvrnLayer layer) {
-    const float* base = reinterpret_cast<const float*>(
-        KVRNL_EXT_Function(context, layer, KVRN_PROP_SCALE, nullptr, 0, 0, 0, 0, 0));
+    const float* base =
+        reinterpret_cast<const float*>(KVRNL_EXT_Function(context, layer, KVRN_PROP_SCALE, nullptr, 0, 0, 0, 0, 0));
     return base ? *base : 0.0f;
 }
 

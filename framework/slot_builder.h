@@ -45,17 +45,17 @@ struct BaseScale {
 };
 
 struct SlotRow {
-    int32_t slot;                   // command number
+    int32_t slot;  // command number
     SlotStart start;
-    SlotUpdate update;              // timed slots only
-    uint32_t timed;                 // SLOT_IMMEDIATE, TIMED_BY_LAYERS, or the value to store
-    int32_t duration;               // ms of one run
-    uint32_t looping;               // non-zero: the clock wraps
-    SlotSetup setup;                // runs last; may be NULL
-    const wchar_t* const* layers;   // NULL-terminated names looked up under the object; may be NULL
-    uint32_t flags;                 // OWN_ROOT_LAYER, TYRE_LAYERS
-    const SlotConstant* words;      // constant slot words, ended by word 0; may be NULL
-    const BaseScale* base_scales;   // ended by word 0; may be NULL
+    SlotUpdate update;             // timed slots only
+    uint32_t timed;                // SLOT_IMMEDIATE, TIMED_BY_LAYERS, or the value to store
+    int32_t duration;              // ms of one run
+    uint32_t looping;              // non-zero: the clock wraps
+    SlotSetup setup;               // runs last; may be NULL
+    const wchar_t* const* layers;  // NULL-terminated names looked up under the object; may be NULL
+    uint32_t flags;                // OWN_ROOT_LAYER, TYRE_LAYERS
+    const SlotConstant* words;     // constant slot words, ended by word 0; may be NULL
+    const BaseScale* base_scales;  // ended by word 0; may be NULL
 };
 
 // A reference row built with other layers, another duration or other routines.

@@ -40,8 +40,8 @@ void place_nose(PathState* state, float wheelbase) {
     state->nose.z = state->position.z + cosf(h) * wheelbase;
 }
 
-int32_t taxi_drive(KvrnContext context, PathState* state, int32_t step_ms, float lookahead,
-                   const TaxiNumbers& numbers, float* rolled) {
+int32_t taxi_drive(KvrnContext context, PathState* state, int32_t step_ms, float lookahead, const TaxiNumbers& numbers,
+                   float* rolled) {
     *rolled = 0.0f;
     float dt = static_cast<float>(step_ms) / 1000.0f;
     float dist = distance_xz(state->nose, state->target);

@@ -12,8 +12,8 @@ void place_nose(PathState* state, float wheelbase);
 // target counts as reached (within the step or the look-ahead; nothing moves), else steers,
 // rolls the nose wheel forward, drags the main gear after it, moves `layer` and returns 1.
 // `lookahead` 0 asks for the default. `rolled` receives the distance travelled.
-int32_t taxi_drive(KvrnContext context, PathState* state, int32_t step_ms, float lookahead,
-                   const TaxiNumbers& numbers, float* rolled);
+int32_t taxi_drive(KvrnContext context, PathState* state, int32_t step_ms, float lookahead, const TaxiNumbers& numbers,
+                   float* rolled);
 
 // A steering angle relative to the heading, brought into [-180, 180).
 float relative_angle(float angle);

@@ -6,10 +6,9 @@
 #include "type_numbers.h"
 
 namespace {
-const wchar_t* const flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0102",   L"X_flap0201", L"X_flap0202", L"X_flap0301",
-    L"X_flap0302",   L"X_flap0401",   L"X_flap0402",   L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03",
-    L"X_flaparm_04", nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0102",   L"X_flap0201",
+                                      L"X_flap0202",   L"X_flap0301",   L"X_flap0302",   L"X_flap0401",   L"X_flap0402",
+                                      L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", nullptr};
 
 const SlotEdit part_edits[] = {
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},

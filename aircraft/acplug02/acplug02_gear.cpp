@@ -8,8 +8,18 @@
 
 namespace {
 enum GearLayer {
-    TYRES = 5, WELL_BODY, STRUT_1, STRUT_2, SHAFT_L, SHAFT_L2, SHAFT_R, SHAFT_R2, WING_DOOR_1, WING_DOOR_2,
-    BOGIE_L, BOGIE_R,
+    TYRES = 5,
+    WELL_BODY,
+    STRUT_1,
+    STRUT_2,
+    SHAFT_L,
+    SHAFT_L2,
+    SHAFT_R,
+    SHAFT_R2,
+    WING_DOOR_1,
+    WING_DOOR_2,
+    BOGIE_L,
+    BOGIE_R,
 };
 const MainGearLayers main_layers = {{TYRES, WELL_BODY}, STRUT_1, STRUT_2, WING_DOOR_2, WING_DOOR_1, SHAFT_R, SHAFT_L};
 const float INNER_SHAFT_UP = 20.0f;  // degrees about z, stowed

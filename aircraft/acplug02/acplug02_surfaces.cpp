@@ -8,8 +8,18 @@
 
 namespace {
 enum FlapLayer {
-    FLAP_0101 = 2, FLAP_0201, FLAP_0202, FLAP_0301, FLAP_0302, FLAP_0401,
-    ARM_01, ARM_02, ARM_03, ARM_04, ARM_05, ARM_06,
+    FLAP_0101 = 2,
+    FLAP_0201,
+    FLAP_0202,
+    FLAP_0301,
+    FLAP_0302,
+    FLAP_0401,
+    ARM_01,
+    ARM_02,
+    ARM_03,
+    ARM_04,
+    ARM_05,
+    ARM_06,
 };
 enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2, SLAT_3, SLAT_4 };
 }  // namespace

@@ -16,18 +16,17 @@
 #include "type_numbers.h"
 
 namespace {
-const wchar_t* const flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flap0202",   L"X_flap0301",
-    L"X_flap0302",   L"X_flap0401",   L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04",
-    L"X_flaparm_05", L"X_flaparm_06", nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
+                                      L"X_flap0202",   L"X_flap0301",   L"X_flap0302",   L"X_flap0401",
+                                      L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04",
+                                      L"X_flaparm_05", L"X_flaparm_06", nullptr};
 const wchar_t* const slat_layers[] = {L"slat",    L"Z_1slat", L"Z_2slat", L"Z_3slat", L"Z_4slat",
                                       L"01_slat", L"02_slat", L"03_slat", L"04_slat", nullptr};
 // "Z_0102t1Rshaf" is the model's own spelling.
 const wchar_t* const gear_layers[] = {
-    L"nosegear",     L"Z_1nose01",      L"Z_2nose01",    L"Z_3nose01",     L"Z_4nose01",    L"tire",
-    L"body03",       L"Z_1main01",      L"Z_2main01",    L"Z_01t1Lshaft",  L"Z_0102t1Lshaft",
-    L"Z_01t1Rshaft", L"Z_0102t1Rshaf",  L"Z_1wing01",    L"Z_2wing01",     L"X_02t1Lshaft", L"X_02t1Rshaft",
-    nullptr};
+    L"nosegear",      L"Z_1nose01", L"Z_2nose01", L"Z_3nose01",    L"Z_4nose01",      L"tire",
+    L"body03",        L"Z_1main01", L"Z_2main01", L"Z_01t1Lshaft", L"Z_0102t1Lshaft", L"Z_01t1Rshaft",
+    L"Z_0102t1Rshaf", L"Z_1wing01", L"Z_2wing01", L"X_02t1Lshaft", L"X_02t1Rshaft",   nullptr};
 const wchar_t* const nav_light_layers[] = {L"wglightl", L"wglightr", L"ldlightb", L"ldlights", nullptr};
 
 const SlotEdit part_edits[] = {
@@ -72,9 +71,9 @@ const TypeNumbers acplug02_numbers = [] {
     numbers.nose_tyres = 2;
     numbers.nose_tyre_circumference = 4.6181417f;  // diameter 1.47
     numbers.main_tyre_circumference = 5.152212f;   // diameter 1.64
-    numbers.upper_beacon = {7.0f, 255};             // red 255
-    numbers.lower_beacon = {4.0f, 50};              // red 50
-    numbers.strobe = {30.0f, 0xFFFFFF};             // white
+    numbers.upper_beacon = {7.0f, 255};            // red 255
+    numbers.lower_beacon = {4.0f, 50};             // red 50
+    numbers.strobe = {30.0f, 0xFFFFFF};            // white
     return numbers;
 }();
 

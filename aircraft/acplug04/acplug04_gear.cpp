@@ -9,8 +9,20 @@
 
 namespace {
 enum GearLayer {
-    WELL_BODY = 5, TYRES, STRUT_1, STRUT_2, WING_1, WING_2, WING_3, WING_4,
-    SHAFT_R, SHAFT_L, SHAFT_R2, SHAFT_L2, BOGIE_R, BOGIE_L,
+    WELL_BODY = 5,
+    TYRES,
+    STRUT_1,
+    STRUT_2,
+    WING_1,
+    WING_2,
+    WING_3,
+    WING_4,
+    SHAFT_R,
+    SHAFT_L,
+    SHAFT_R2,
+    SHAFT_L2,
+    BOGIE_R,
+    BOGIE_L,
 };
 
 // Main gear: R strut, Q inner wing doors, V outer wing doors with their offset O and lift Y,

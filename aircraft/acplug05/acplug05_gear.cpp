@@ -8,8 +8,21 @@
 
 namespace {
 enum GearLayer {
-    NOSE_DOOR_1, NOSE_DOOR_2, STRUT_1, STRUT_2, NOSE_STRUT, NOSE_DOOR_3, NOSE_DOOR_4,
-    SHAFT_R, SHAFT_R2, SHAFT_L, SHAFT_L2, WING_DOOR_1, WING_DOOR_2, WELL_BODY, TYRES,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    STRUT_1,
+    STRUT_2,
+    NOSE_STRUT,
+    NOSE_DOOR_3,
+    NOSE_DOOR_4,
+    SHAFT_R,
+    SHAFT_R2,
+    SHAFT_L,
+    SHAFT_L2,
+    WING_DOOR_1,
+    WING_DOOR_2,
+    WELL_BODY,
+    TYRES,
 };
 const MainGearLayers main_layers = {{WELL_BODY, TYRES}, STRUT_1, STRUT_2, WING_DOOR_2, WING_DOOR_1, SHAFT_R, SHAFT_L};
 const float INNER_FOLDED = 30.0f, INNER_LOW = -2.3f, INNER_RISE = 0.3f;

@@ -24,18 +24,17 @@ const wchar_t* const reverser_layers[] = {
     L"engine_on",   L"Y_revon0101", L"Y_revon0102", L"Y_revon0103", L"Y_revon0104", L"Y_revon0201",
     L"Y_revon0202", L"Y_revon0203", L"Y_revon0204", L"01_revon01",  L"02_revon01",  L"03_revon01",
     L"04_revon01",  L"01_revon02",  L"02_revon02",  L"03_revon02",  L"04_revon02",  nullptr};
-const wchar_t* const flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flap0301",   L"X_flap0401",
-    L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06",
-    L"X_flaparm_07", L"X_flaparm_08", nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
+                                      L"X_flap0301",   L"X_flap0401",   L"X_flaparm_01", L"X_flaparm_02",
+                                      L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06",
+                                      L"X_flaparm_07", L"X_flaparm_08", nullptr};
 const wchar_t* const slat_layers[] = {L"slat",    L"Z_1slat", L"Z_2slat", L"Z_3slat", L"Z_4slat",
                                       L"01_slat", L"02_slat", L"03_slat", L"04_slat", nullptr};
 // "Z_0102t1Rshaf" is the model's own spelling.
-const wchar_t* const gear_layers[] = {
-    L"Z_1nose01",    L"Z_2nose01",     L"Z_1main01",    L"Z_2main01",     L"nosegear",
-    L"Z_3nose01",    L"Z_4nose01",     L"Z_01t1Rshaft", L"Z_0102t1Rshaf", L"Z_01t1Lshaft",
-    L"Z_0102t1Lshaft", L"Z_1wing01",   L"Z_2wing01",    L"body03",        L"tire",
-    nullptr};
+const wchar_t* const gear_layers[] = {L"Z_1nose01",     L"Z_2nose01",    L"Z_1main01",      L"Z_2main01",
+                                      L"nosegear",      L"Z_3nose01",    L"Z_4nose01",      L"Z_01t1Rshaft",
+                                      L"Z_0102t1Rshaf", L"Z_01t1Lshaft", L"Z_0102t1Lshaft", L"Z_1wing01",
+                                      L"Z_2wing01",     L"body03",       L"tire",           nullptr};
 
 const SlotEdit part_edits[] = {
     {SLOT_SPOILERS, spoiler_layers, 0, nullptr, nullptr},
@@ -92,7 +91,7 @@ const TypeNumbers acplug05_numbers = [] {
     numbers.flare_pitch = 4.0f;  // and up to 2 more as the height falls from 10 to 0
     numbers.touchdown_pitch = STEEP_TOUCHDOWN_PITCH;
     numbers.spoiler_angle = -70.0f;
-    numbers.spoiler_covers_after = 4;  // "01_spoiler01" to "04_spoiler01"
+    numbers.spoiler_covers_after = 4;      // "01_spoiler01" to "04_spoiler01"
     numbers.spoiler_stowed_angle = -0.0f;  // -70 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.9992785f;  // diameter 0.9547

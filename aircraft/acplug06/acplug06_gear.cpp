@@ -14,12 +14,39 @@ const float SECOND_BOGIE_TILT = 10.0f;  // word6; word5 is SharedNumbers::bogie_
 
 // The gear slot's layers, in the order the builder looks them up.
 enum GearLayer {
-    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_DOOR_3, NOSE_DOOR_4, TYRES, BODY03,
-    MAIN_1_01, MAIN_1_02, MAIN_2_01, MAIN_2_02, MAIN_3_01, MAIN_3_02, MAIN_4_01, MAIN_4_02,
-    MAIN_5_01, MAIN_6_01, MAIN_7_01, MAIN_8_01,
-    WING_1_01, WING_1_02, WING_2_01, WING_2_02,
-    STRUT_R, BODY_BOGIE_R, STRUT_LINK_R, STRUT_L, BODY_BOGIE_L, STRUT_LINK_L,
-    FRONT_SHAFT_R, FRONT_SHAFT_L, SECOND_BOGIE_R, SECOND_BOGIE_L,
+    NOSE_GEAR,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    NOSE_DOOR_3,
+    NOSE_DOOR_4,
+    TYRES,
+    BODY03,
+    MAIN_1_01,
+    MAIN_1_02,
+    MAIN_2_01,
+    MAIN_2_02,
+    MAIN_3_01,
+    MAIN_3_02,
+    MAIN_4_01,
+    MAIN_4_02,
+    MAIN_5_01,
+    MAIN_6_01,
+    MAIN_7_01,
+    MAIN_8_01,
+    WING_1_01,
+    WING_1_02,
+    WING_2_01,
+    WING_2_02,
+    STRUT_R,
+    BODY_BOGIE_R,
+    STRUT_LINK_R,
+    STRUT_L,
+    BODY_BOGIE_L,
+    STRUT_LINK_L,
+    FRONT_SHAFT_R,
+    FRONT_SHAFT_L,
+    SECOND_BOGIE_R,
+    SECOND_BOGIE_L,
 };
 
 // The main gear's angles at one progress: doors A, B, V, D, E, F, wing gear W1, W2, struts S1,
@@ -35,10 +62,9 @@ struct DoorPair {
     PoseValue value;
 };
 const DoorPair door_pairs[] = {
-    {MAIN_1_01, MAIN_2_01, A},  {MAIN_2_02, MAIN_1_02, B},       {MAIN_4_01, MAIN_3_01, V},
-    {MAIN_3_02, MAIN_4_02, D},  {MAIN_5_01, MAIN_6_01, E},       {MAIN_8_01, MAIN_7_01, F},
-    {WING_2_01, WING_1_01, W1}, {WING_2_02, WING_1_02, W2},      {STRUT_R, STRUT_L, S1},
-    {STRUT_LINK_R, STRUT_LINK_L, S2},
+    {MAIN_1_01, MAIN_2_01, A}, {MAIN_2_02, MAIN_1_02, B},        {MAIN_4_01, MAIN_3_01, V},  {MAIN_3_02, MAIN_4_02, D},
+    {MAIN_5_01, MAIN_6_01, E}, {MAIN_8_01, MAIN_7_01, F},        {WING_2_01, WING_1_01, W1}, {WING_2_02, WING_1_02, W2},
+    {STRUT_R, STRUT_L, S1},    {STRUT_LINK_R, STRUT_LINK_L, S2},
 };
 
 // Doors A, B and V open in the first quarter of the travel and close in the last, D opens from
@@ -66,8 +92,8 @@ MainGearPose main_gear_pose(float p, float body_tilt) {
 }  // namespace
 
 namespace acplug06 {
-int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
-                   float fval1, float fval2) {
+int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+                   float fval2) {
     slot->word6.f = SECOND_BOGIE_TILT;
     return bogies::gear_start(context, object, slot, ival1, ival2, fval1, fval2);  // word5: the body bogies
 }

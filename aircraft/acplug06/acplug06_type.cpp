@@ -17,9 +17,8 @@
 namespace {
 const wchar_t* const body_pitch_layers[] = {L"X_02t1Lshaft", L"X_02t1Rshaft", L"X_02t2Lshaft", L"X_02t2Rshaft",
                                             L"X_01t2Rshaft", L"X_01t2Lshaft", nullptr};
-const wchar_t* const spoiler_layers[] = {L"spoiler",     L"01_spoiler",  L"02_spoiler",  L"03_spoiler",
-                                         L"04_spoiler",  L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
-                                         L"X_spoiler04", nullptr};
+const wchar_t* const spoiler_layers[] = {L"spoiler",     L"01_spoiler",  L"02_spoiler",  L"03_spoiler",  L"04_spoiler",
+                                         L"X_spoiler01", L"X_spoiler02", L"X_spoiler03", L"X_spoiler04", nullptr};
 const wchar_t* const reverser_layers[] = {L"engine_on", L"engine_off", L"Z_revon01", L"Z_revon02",
                                           L"Z_revon03", L"Z_revon04",  nullptr};
 const wchar_t* const flap_layers[] = {
@@ -31,14 +30,14 @@ const wchar_t* const slat_layers[] = {L"slat",    L"X_1slat", L"X_2slat", L"X_3s
                                       L"X_5slat", L"X_6slat", L"01_slat", L"02_slat", L"03_slat",
                                       L"04_slat", L"05_slat", L"06_slat", nullptr};
 const wchar_t* const gear_layers[] = {
-    L"nosegear",     L"Z_1nose01",    L"Z_2nose01",      L"Z_3nose01",    L"Z_4nose01",    L"tire",
-    L"body03",       L"Z_1main01",    L"Z_1main02",      L"Z_2main01",    L"Z_2main02",    L"Z_3main01",
-    L"Z_3main02",    L"Z_4main01",    L"Z_4main02",      L"Z_5main01",    L"Z_6main01",    L"Z_7main01",
-    L"Z_8main01",    L"Z_1wing01",    L"Z_1wing02",      L"Z_2wing01",    L"Z_2wing02",    L"Z_01t1Rshaft",
+    L"nosegear",     L"Z_1nose01",      L"Z_2nose01",    L"Z_3nose01",    L"Z_4nose01",      L"tire",
+    L"body03",       L"Z_1main01",      L"Z_1main02",    L"Z_2main01",    L"Z_2main02",      L"Z_3main01",
+    L"Z_3main02",    L"Z_4main01",      L"Z_4main02",    L"Z_5main01",    L"Z_6main01",      L"Z_7main01",
+    L"Z_8main01",    L"Z_1wing01",      L"Z_1wing02",    L"Z_2wing01",    L"Z_2wing02",      L"Z_01t1Rshaft",
     L"X_02t1Rshaft", L"Z_0101t1Rshaft", L"Z_01t1Lshaft", L"X_02t1Lshaft", L"Z_0102t1Lshaft", L"X_01t2Rshaft",
-    L"X_01t2Lshaft", L"X_02t2Rshaft", L"X_02t2Lshaft",   nullptr};
-const wchar_t* const engine_layers[] = {L"Z_e1low", L"Z_e1high", L"Z_e2low", L"Z_e2high", L"Z_e3low",
-                                        L"Z_e3high", L"Z_e4low", L"Z_e4high", nullptr};
+    L"X_01t2Lshaft", L"X_02t2Rshaft",   L"X_02t2Lshaft", nullptr};
+const wchar_t* const engine_layers[] = {L"Z_e1low",  L"Z_e1high", L"Z_e2low",  L"Z_e2high", L"Z_e3low",
+                                        L"Z_e3high", L"Z_e4low",  L"Z_e4high", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl1", L"ldlightl2", L"ldlightr1", L"ldlightr2", nullptr};
 const wchar_t* const door_layers[] = {L"inbody", L"X_door01", nullptr};
 
@@ -47,6 +46,7 @@ const wchar_t* const door_layers[] = {L"inbody", L"X_door01", nullptr};
 const SlotRow part_rows[] = {four_beam::landing_light_row(landing_light_layers)};
 
 const SlotEdit part_edits[] = {
+    // clang-format off
     // slot,          layers,            ms,    start,                    update
     {SLOT_BODY_PITCH, body_pitch_layers, 0,     acplug06::body_pitch_set, nullptr},  // after the root layer
     {SLOT_SPOILERS,   spoiler_layers,    0,     nullptr,                  nullptr},
@@ -58,11 +58,12 @@ const SlotEdit part_edits[] = {
     two_beam::front_light_edit,
     {SLOT_DOOR,       door_layers,       10000, nullptr,                  acplug06::door_update},
 };
+// clang-format on
 static_assert(sizeof part_edits / sizeof part_edits[0] == ACPLUG06_PART_EDITS, "the count acplug07 builds on");
 
 const ScalePreset scale_presets[] = {
-    {SLOT_BEACON, 0, 3.0f},       // "atlightu"
-    {SLOT_BEACON, 1, 3.0f},       // "atlightd"
+    {SLOT_BEACON, 0, 3.0f},  // "atlightu"
+    {SLOT_BEACON, 1, 3.0f},  // "atlightd"
     two_beam::front_beam_preset,
 };
 
@@ -104,11 +105,11 @@ const TypeNumbers& acplug06_numbers() {
     static const TypeNumbers made = [] {
         TypeNumbers numbers = reference_numbers;
         fly_steep_flare(numbers, 0.0f);  // level through the final configuration
-        numbers.spoiler_covers = 5;  // "spoiler", "01_spoiler" to "04_spoiler"
+        numbers.spoiler_covers = 5;      // "spoiler", "01_spoiler" to "04_spoiler"
         numbers.reverser_slide = 0.7f;
         numbers.flap_moves = list_of(flap_moves);
         numbers.tyres = 18;
-        numbers.nose_tyres = 18;  // one group: every tyre turns with the one angle in word5
+        numbers.nose_tyres = 18;                      // one group: every tyre turns with the one angle in word5
         numbers.nose_tyre_circumference = 4.165752f;  // a wheel of diameter 1.326
         numbers.main_tyre_circumference = 0.0f;       // no second group
         numbers.engines = 4;

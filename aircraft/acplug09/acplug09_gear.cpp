@@ -7,8 +7,21 @@
 
 namespace {
 enum GearLayer {
-    NOSE_DOOR_1, NOSE_DOOR_2, NOSE_DOOR_3, NOSE_DOOR_4, NOSE_STRUT, STRUT_1, STRUT_2,
-    SHAFT_R, SHAFT_R2, SHAFT_L, SHAFT_L2, WING_DOOR_1, WING_DOOR_2, TYRES, WELL_BODY,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    NOSE_DOOR_3,
+    NOSE_DOOR_4,
+    NOSE_STRUT,
+    STRUT_1,
+    STRUT_2,
+    SHAFT_R,
+    SHAFT_R2,
+    SHAFT_L,
+    SHAFT_L2,
+    WING_DOOR_1,
+    WING_DOOR_2,
+    TYRES,
+    WELL_BODY,
 };
 
 // Main gear: b strut angle, a wing-door angle, t1 outer shaft angle, o its sideways offset, t2
@@ -28,8 +41,13 @@ MainPose main_pose(float p) {
     }
     if (p < 0.75f) {
         float l = (p - 0.25f) * 2.0f;
-        return {EXTENDED.b, EXTENDED.a * l, (1.0f - l) * FOLDED.t1, (1.0f - l) * FOLDED.o, (1.0f - l) * FOLDED.t2,
-                FOLDED.h - 0.1f * l, FOLDED.s - 0.785f * l};
+        return {EXTENDED.b,
+                EXTENDED.a * l,
+                (1.0f - l) * FOLDED.t1,
+                (1.0f - l) * FOLDED.o,
+                (1.0f - l) * FOLDED.t2,
+                FOLDED.h - 0.1f * l,
+                FOLDED.s - 0.785f * l};
     }
     pose = EXTENDED;
     pose.b = p < 1.0f ? (1.0f - (p - 0.75f) * 4.0f) * EXTENDED.b : 0.0f;

@@ -10,16 +10,25 @@
 
 namespace {
 const float DOOR_OPEN = 90.0f;
-const float STAIR_SLIDE = -0.3f;                  // along x, stowed
-const float STAIR_X = -3.2f, STAIR_Y = 0.1f;      // stair offset, stowed
-const float STAIR_FOLD = 43.0f;                   // degrees about z, stowed
-const float OUTER_DOOR_STEP = 0.1f;   // the outer door first moves out this far
-const float OUTER_DOOR_SLIDE = 0.11f;  // and this much more as it turns
+const float STAIR_SLIDE = -0.3f;              // along x, stowed
+const float STAIR_X = -3.2f, STAIR_Y = 0.1f;  // stair offset, stowed
+const float STAIR_FOLD = 43.0f;               // degrees about z, stowed
+const float OUTER_DOOR_STEP = 0.1f;           // the outer door first moves out this far
+const float OUTER_DOOR_SLIDE = 0.11f;         // and this much more as it turns
 const float OUTER_DOOR_REACH = 0.21f;
 const float OUTER_DOOR_TURN = 180.0f;
 
 enum StairLayer {
-    DOOR, STAIR_SLIDER, STAIR, OUTER_DOOR, LIT_STEPS, DOOR_1, DOOR_2, OPENING_BODY, OUTER_1, OUTER_2,
+    DOOR,
+    STAIR_SLIDER,
+    STAIR,
+    OUTER_DOOR,
+    LIT_STEPS,
+    DOOR_1,
+    DOOR_2,
+    OPENING_BODY,
+    OUTER_1,
+    OUTER_2,
 };
 
 // q door angle, x1 stair slide, (x2, y2) stair offset, z2 stair fold, r outer-door offset, yaw

@@ -16,22 +16,21 @@
 #include "type_numbers.h"
 
 namespace {
-const wchar_t* const spoiler_layers[] = {L"X_spoiler01", L"X_spoiler02", L"X_spoiler03", L"X_spoiler04",
-                                         L"spoiler",     nullptr};
-const wchar_t* const flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flap0301",   L"X_flap0401",
-    L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06",
-    L"X_flaparm_07", L"X_flaparm_08", nullptr};
+const wchar_t* const spoiler_layers[] = {L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
+                                         L"X_spoiler04", L"spoiler",     nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
+                                      L"X_flap0301",   L"X_flap0401",   L"X_flaparm_01", L"X_flaparm_02",
+                                      L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06",
+                                      L"X_flaparm_07", L"X_flaparm_08", nullptr};
 const wchar_t* const slat_layers[] = {L"slat", L"Y_1slat", L"Y_2slat", nullptr};
-const wchar_t* const gear_layers[] = {
-    L"Z_1nose01",      L"Z_2nose01",    L"Z_3nose01",      L"Z_4nose01", L"nosegear",
-    L"Z_1main01",      L"Z_2main01",    L"Z_01t1Rshaft",   L"Z_0102t1Rshaft", L"Z_01t1Lshaft",
-    L"Z_0102t1Lshaft", L"Z_1wing01",    L"Z_2wing01",      L"tire",      L"body03",
-    nullptr};
-const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightl1", L"ldlightl2", L"ldlightl3", L"ldlightr",
+const wchar_t* const gear_layers[] = {L"Z_1nose01",      L"Z_2nose01",    L"Z_3nose01",      L"Z_4nose01",
+                                      L"nosegear",       L"Z_1main01",    L"Z_2main01",      L"Z_01t1Rshaft",
+                                      L"Z_0102t1Rshaft", L"Z_01t1Lshaft", L"Z_0102t1Lshaft", L"Z_1wing01",
+                                      L"Z_2wing01",      L"tire",         L"body03",         nullptr};
+const wchar_t* const landing_light_layers[] = {L"ldlightl",  L"ldlightl1", L"ldlightl2", L"ldlightl3", L"ldlightr",
                                                L"ldlightr1", L"ldlightr2", L"ldlightr3", nullptr};
-const wchar_t* const stair_layers[] = {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on",
-                                       L"01_door",  L"2_door",   L"05body03", L"102door",  L"103door", nullptr};
+const wchar_t* const stair_layers[] = {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on", L"01_door",
+                                       L"2_door",   L"05body03", L"102door",  L"103door",  nullptr};
 const wchar_t* const door_layers[] = {L"06body03", L"Z_door03", nullptr};
 
 const SlotEdit part_edits[] = {
@@ -92,16 +91,16 @@ const TypeNumbers acplug09_numbers = [] {
     numbers.rotate_pitch = 7.0f;
     numbers.climb_pitch = 7.0f;
     numbers.spoiler_covers = 0;
-    numbers.spoiler_covers_after = 1;  // "spoiler", after the four panels
+    numbers.spoiler_covers_after = 1;      // "spoiler", after the four panels
     numbers.spoiler_stowed_angle = -0.0f;  // -80 × 0
     numbers.flap_moves = list_of(flap_moves);
     numbers.door_angle = 50.0f;
     numbers.nose_tyre_circumference = 2.4190264f;
     numbers.main_tyre_circumference = 3.4557521f;
     numbers.landing_lamp_words = list_of(landing_lamp_words);
-    numbers.upper_beacon = {0.3f, 10};     // red 10
-    numbers.lower_beacon = {1.5f, 10};     // red 10
-    numbers.strobe = {12.0f, 0xFFFFFF};    // white
+    numbers.upper_beacon = {0.3f, 10};   // red 10
+    numbers.lower_beacon = {1.5f, 10};   // red 10
+    numbers.strobe = {12.0f, 0xFFFFFF};  // white
     return numbers;
 }();
 

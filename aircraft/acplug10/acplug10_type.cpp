@@ -20,12 +20,9 @@ namespace {
 const SlotRow part_rows[] = {turboprop::landing_light_row, hinged_door::door_row};
 const int32_t part_left_out[] = {SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS, SLOT_STROBES};
 const SlotEdit part_edits[] = {
-    turboprop::flap_edit,
-    {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug10::gear_update},
-    propellers::four_blade_edit,
-    turboprop::beacon_edit,
-    one_beam::front_light_edit,
-    turboprop::door_edit,
+    turboprop::flap_edit,        {SLOT_GEAR, turboprop::nacelle_gear_layers, 0, nullptr, acplug10::gear_update},
+    propellers::four_blade_edit, turboprop::beacon_edit,
+    one_beam::front_light_edit,  turboprop::door_edit,
 };
 const int32_t sequence_left_out[] = {SEQ_ROLLOUT};
 
@@ -54,7 +51,7 @@ const TypeNumbers acplug10_numbers = [] {
     propeller_sequences::without_slats(numbers);
     numbers.nose_tyre_circumference = 1.433823f;
     numbers.main_tyre_circumference = 2.4315927f;
-    numbers.upper_beacon = {0.4f, 50};   // red 50
+    numbers.upper_beacon = {0.4f, 50};  // red 50
     return numbers;
 }();
 

@@ -3,8 +3,8 @@
 
 namespace {
 enum StairLayer { DOOR, STAIR_1, STAIR_2, STAIR_ON, DOOR_BODY };
-const float DOOR_OUT = 0.1f;     // x, moved out over the first 0.05
-const float DOOR_DOWN = -0.8f;   // z, slid down from 0.05 to 0.2
+const float DOOR_OUT = 0.1f;    // x, moved out over the first 0.05
+const float DOOR_DOWN = -0.8f;  // z, slid down from 0.05 to 0.2
 const float STAIR_1_FOLDED = 145.0f;
 const float STAIR_2_FOLDED = -175.0f;
 const float STAIR_2_TUCKED = -5.0f;  // more while the door slides down
@@ -18,12 +18,18 @@ struct StairPose {
 StairPose stair_pose(float p) {
     if (p <= 0.0f) return {0, 0, STAIR_1_FOLDED, STAIR_2_FOLDED + STAIR_2_TUCKED, STAIR_TUCK, false, false, false};
     if (p < 0.05f)
-        return {p / 0.05f * DOOR_OUT, 0, STAIR_1_FOLDED, STAIR_2_FOLDED + STAIR_2_TUCKED, STAIR_TUCK, true, false,
-                false};
+        return {p / 0.05f * DOOR_OUT, 0,    STAIR_1_FOLDED, STAIR_2_FOLDED + STAIR_2_TUCKED,
+                STAIR_TUCK,           true, false,          false};
     if (p < 0.2f) {
         float e = (p - 0.05f) / 0.15f;
-        return {DOOR_OUT, DOOR_DOWN * e, STAIR_1_FOLDED, STAIR_2_FOLDED + (1.0f - e) * STAIR_2_TUCKED,
-                STAIR_TUCK * (1.0f - e), true, true, false};
+        return {DOOR_OUT,
+                DOOR_DOWN * e,
+                STAIR_1_FOLDED,
+                STAIR_2_FOLDED + (1.0f - e) * STAIR_2_TUCKED,
+                STAIR_TUCK * (1.0f - e),
+                true,
+                true,
+                false};
     }
     if (p < 1.0f) {
         float d = (p - 0.2f) / 0.8f;

@@ -6,7 +6,18 @@
 
 namespace {
 enum GearLayer {
-    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, TYRES, WELL_BODY, DOOR_1, DOOR_2, LEG_1, DOOR_4, DOOR_5, LEG_2, SHAFT_R,
+    NOSE_GEAR,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    TYRES,
+    WELL_BODY,
+    DOOR_1,
+    DOOR_2,
+    LEG_1,
+    DOOR_4,
+    DOOR_5,
+    LEG_2,
+    SHAFT_R,
     SHAFT_L,
 };
 const float NOSE_STRUT_UP = 120.0f;

@@ -22,8 +22,8 @@ int32_t seq_takeoff_trigger(KvrnContext context, KvrnLayer object, ActionSlot* s
     return 0;
 }
 
-int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
-                                int32_t ival2, float fval1, float fval2) {
+int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                                float fval1, float fval2) {
     int32_t duration = ::seq_after_takeoff_start(context, object, slot, ival1, ival2, fval1, fval2);
     if (ActionSlot* trigger = get_action_slot(context, object, SLOT_TAKEOFF_TRIGGER)) trigger->word1.u = 0;
     return duration;

@@ -19,22 +19,22 @@
 #include "type_numbers.h"
 
 namespace {
-const wchar_t* const flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flaparm_01", L"X_flaparm_02",
-    L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06", L"X_revon102",   L"X_revon202",
-    L"engine_off",   L"engine_on",    nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
+                                      L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04",
+                                      L"X_flaparm_05", L"X_flaparm_06", L"X_revon102",   L"X_revon202",
+                                      L"engine_off",   L"engine_on",    nullptr};
 const FlapMove flap_moves[] = {
-    {2, 0, 0, 0, 0, 20}, {3, 0, 0, 0, 0, 20}, {4, 0, 0, 0, 0, 20}, {5, 0, 0, 0, 0, 20},  // flaps, arms 1 and 2
-    {6, 0, 0, 0, 0, 20}, {7, 0, 0, 0, 0, 20}, {8, 0, 0, 0, 0, 20}, {9, 0, 0, 0, 0, 20},  // arms 3 to 6
-    {10, 0, 0, 0, 0, 21}, {11, 0, 0, 0, 0, 21},                                          // "X_revon102", "X_revon202"
+    {2, 0, 0, 0, 0, 20},  {3, 0, 0, 0, 0, 20},  {4, 0, 0, 0, 0, 20}, {5, 0, 0, 0, 0, 20},  // flaps, arms 1 and 2
+    {6, 0, 0, 0, 0, 20},  {7, 0, 0, 0, 0, 20},  {8, 0, 0, 0, 0, 20}, {9, 0, 0, 0, 0, 20},  // arms 3 to 6
+    {10, 0, 0, 0, 0, 21}, {11, 0, 0, 0, 0, 21},                                            // "X_revon102", "X_revon202"
 };
 // "X_3eng01" and "X_6eng01" are the legs, the other four nacelle layers its doors.
-const wchar_t* const gear_layers[] = {
-    L"nosegear", L"Z_1nose01", L"Z_2nose01", L"tire",     L"body03",       L"Z_1eng01",     L"Z_2eng01",
-    L"X_3eng01", L"Z_4eng01",  L"Z_5eng01",  L"X_6eng01", L"X_01t1Rshaft", L"X_01t1Lshaft", nullptr};
-const wchar_t* const engine_layers[] = {
-    L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low", L"Y_02e1low", L"Y_03e1low",
-    L"Y_04e1low", L"Y_01e2low", L"Y_02e2low", L"Y_03e2low", L"Y_04e2low", nullptr};
+const wchar_t* const gear_layers[] = {L"nosegear", L"Z_1nose01",    L"Z_2nose01",    L"tire",     L"body03",
+                                      L"Z_1eng01", L"Z_2eng01",     L"X_3eng01",     L"Z_4eng01", L"Z_5eng01",
+                                      L"X_6eng01", L"X_01t1Rshaft", L"X_01t1Lshaft", nullptr};
+const wchar_t* const engine_layers[] = {L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low",
+                                        L"Y_02e1low", L"Y_03e1low", L"Y_04e1low", L"Y_01e2low", L"Y_02e2low",
+                                        L"Y_03e2low", L"Y_04e2low", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightr", nullptr};
 const wchar_t* const airstair_layers[] = {L"Z_door01", L"Z_trap01", L"Z_trap02", L"trap_on", L"S1door01", nullptr};
 const wchar_t* const door_layers[] = {L"Z_door02", nullptr};
@@ -84,9 +84,9 @@ const TypeNumbers acplug11_numbers = [] {
     numbers.door_angle = 110.0f;
     numbers.nose_tyre_circumference = 1.564042f;
     numbers.main_tyre_circumference = 2.4062402f;
-    numbers.upper_beacon = {2.0f, 255};   // red 255
-    numbers.lower_beacon = {0.0f, 0};     // the lower lamp flashes, but lights nothing
-    numbers.strobe = {7.0f, 0xFFFFFF};    // white
+    numbers.upper_beacon = {2.0f, 255};  // red 255
+    numbers.lower_beacon = {0.0f, 0};    // the lower lamp flashes, but lights nothing
+    numbers.strobe = {7.0f, 0xFFFFFF};   // white
     // The approach's final configuration runs on its own clocks; a later run sways on.
     numbers.landing_final_snap = 0;
     numbers.landing_keeps_sway = 1;

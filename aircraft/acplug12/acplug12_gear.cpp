@@ -7,15 +7,25 @@
 
 namespace {
 enum GearLayer {
-    NOSE_STRUT, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_REAR_DOOR, MAIN_TYRES, MAIN_BODY, MAIN_DOOR_1, MAIN_DOOR_2,
-    LEFT_SHAFT, RIGHT_SHAFT, WING_DOOR_1, WING_DOOR_2
+    NOSE_STRUT,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    NOSE_REAR_DOOR,
+    MAIN_TYRES,
+    MAIN_BODY,
+    MAIN_DOOR_1,
+    MAIN_DOOR_2,
+    LEFT_SHAFT,
+    RIGHT_SHAFT,
+    WING_DOOR_1,
+    WING_DOOR_2
 };
 
 const float NOSE_STRUT_UP = 125.0f;
 const float NOSE_DOOR_OPEN = 80.0f;
-const float REAR_DOOR_OPEN = 10.0f;  // degrees about -x
-const float REAR_DOOR_DROP = 0.15f;  // model units down
-const float REAR_DOOR_SLIDE = 0.42f; // model units back along z
+const float REAR_DOOR_OPEN = 10.0f;    // degrees about -x
+const float REAR_DOOR_DROP = 0.15f;    // model units down
+const float REAR_DOOR_SLIDE = 0.42f;   // model units back along z
 const float MAIN_STRUT_SPREAD = 0.2f;  // model units outwards while up
 
 float at_most_one(float x) { return x < 1.0f ? x : 1.0f; }
@@ -33,8 +43,12 @@ NosePose nose_pose(float p) {
     if (p < 0.7f) {
         float c = (p - 0.3f) / 0.4f;
         float slide = c < 0.2f ? 0.0f : (c - 0.2f) / 0.8f * REAR_DOOR_SLIDE;
-        return {true, (1.0f - c) * NOSE_STRUT_UP, NOSE_DOOR_OPEN, REAR_DOOR_OPEN * c,
-                REAR_DOOR_DROP * at_most_one(c / 0.2f), slide};
+        return {true,
+                (1.0f - c) * NOSE_STRUT_UP,
+                NOSE_DOOR_OPEN,
+                REAR_DOOR_OPEN * c,
+                REAR_DOOR_DROP * at_most_one(c / 0.2f),
+                slide};
     }
     if (p < 0.9f) {
         float c = (p - 0.7f) / 0.2f;

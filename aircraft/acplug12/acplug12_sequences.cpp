@@ -12,8 +12,7 @@ int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot* s
     return 0;
 }
 
-int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float,
-                          float) {
+int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
     if (ival1 != 0) post_action(context, object, SLOT_ROLIGHT, 100, 0, 0.0f, 0.0f);
     post_action(context, object, SLOT_FLAPS, 0, 0, 0.0f, 0.0f);
     return 0;

@@ -14,7 +14,7 @@ const float DOOR_CRACK = 0.15f;
 const float DOOR_SWING = 75.0f;
 
 enum CabinDoorLayer { DOOR_BODY, DOOR, DOOR_STEP };
-const float CABIN_DOOR_OPEN = 125.0f;  // degrees, turned about -z
+const float CABIN_DOOR_OPEN = 125.0f;     // degrees, turned about -z
 const float CABIN_DOOR_SWING_END = 0.9f;  // progress at which the door stands open
 }  // namespace
 

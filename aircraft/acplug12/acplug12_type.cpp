@@ -22,21 +22,23 @@
 
 namespace {
 const wchar_t* const reverser_layers[] = {L"engine_on", L"engine_off", L"X_revon01", L"X_revon02",
-                                          L"X_revon03", L"X_revon04", nullptr};
-const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
-                                      L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", nullptr};
-const wchar_t* const gear_layers[] = {L"nosegear",  L"Z_1nose01", L"Z_2nose01",    L"X_3nose01",
-                                      L"tire",      L"body03",    L"Z_1main01",    L"Z_2main01",
-                                      L"Z_01t1Lshaft", L"Z_01t1Rshaft", L"Z_1wing01", L"Z_2wing01", nullptr};
+                                          L"X_revon03", L"X_revon04",  nullptr};
+const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201", L"X_flaparm_01",
+                                      L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", nullptr};
+const wchar_t* const gear_layers[] = {L"nosegear",  L"Z_1nose01", L"Z_2nose01", L"X_3nose01",    L"tire",
+                                      L"body03",    L"Z_1main01", L"Z_2main01", L"Z_01t1Lshaft", L"Z_01t1Rshaft",
+                                      L"Z_1wing01", L"Z_2wing01", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightr", nullptr};
 const wchar_t* const front_light_layers[] = {L"frlight", nullptr};
 const wchar_t* const cabin_door_layers[] = {L"04body03", L"Z_door01", L"trap_on", nullptr};
 
 const SlotRow part_rows[] = {
+    // clang-format off
     // slot,               start,               update,                        timed,           ms,   loop, setup,                         layers
     {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update,          TIMED_BY_LAYERS, 1000, 0, acplug12::landing_light_setup, landing_light_layers, 0, nullptr, nullptr},
     {SLOT_SECOND_DOOR,    anim_toggle_start,   acplug12::second_door_update, TIMED_BY_LAYERS, 3000, 0, nullptr,                       cabin_door_layers,    0, nullptr, nullptr},
 };
+// clang-format on
 const int32_t part_left_out[] = {SLOT_LEVEL1, SLOT_SLATS, SLOT_ROLIGHT, SLOT_LOGO_LIGHT, SLOT_DOOR};
 const SlotEdit part_edits[] = {
     two_panel_spoiler::spoiler_edit,
@@ -96,9 +98,9 @@ const TypeNumbers acplug12_numbers = [] {
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 1.6713274f;
     numbers.main_tyre_circumference = 2.2965043f;
-    numbers.upper_beacon = {1.0f, 255};   // red 255
-    numbers.lower_beacon = {1.0f, 255};   // red 255
-    numbers.strobe = {5.0f, 0xFFFFFF};    // white
+    numbers.upper_beacon = {1.0f, 255};  // red 255
+    numbers.lower_beacon = {1.0f, 255};  // red 255
+    numbers.strobe = {5.0f, 0xFFFFFF};   // white
     return numbers;
 }();
 

@@ -10,9 +10,9 @@
 namespace {
 using namespace turboprop;
 
-const float NOSE_HEIGHT = 1.1f;        // the strut's place under the body
-const float NOSE_REACH = -14.8541f;    // the strut's place along the body, a wheelbase from the main gear
-const float NOSE_SLIDE = 0.2f;         // the folded strut's slide back
+const float NOSE_HEIGHT = 1.1f;      // the strut's place under the body
+const float NOSE_REACH = -14.8541f;  // the strut's place along the body, a wheelbase from the main gear
+const float NOSE_SLIDE = 0.2f;       // the folded strut's slide back
 const float OUTER_DOOR_OPEN = 70.0f;
 const float THIRD_DOOR_OPEN = 80.0f;
 

@@ -57,7 +57,7 @@ const TypeNumbers acplug13_numbers = [] {
     numbers.spoiler_angle = -60.0f;
     numbers.nose_tyre_circumference = 1.5770795f;
     numbers.main_tyre_circumference = 2.674815f;
-    numbers.upper_beacon = {2.0f, 90};   // red 90
+    numbers.upper_beacon = {2.0f, 90};  // red 90
     return numbers;
 }();
 

@@ -7,9 +7,18 @@
 
 namespace {
 enum GearLayer {
-    NOSE_STRUT, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_REAR_DOOR,
-    FIRST_SHOWN, LAST_SHOWN = FIRST_SHOWN + 6,  // wheel wells, door openings and tyres shown while out
-    WING_DOOR_1, WING_DOOR_2, OUTER_STRUT_R, OUTER_STRUT_L, INNER_STRUT_R, INNER_STRUT_L
+    NOSE_STRUT,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    NOSE_REAR_DOOR,
+    FIRST_SHOWN,
+    LAST_SHOWN = FIRST_SHOWN + 6,  // wheel wells, door openings and tyres shown while out
+    WING_DOOR_1,
+    WING_DOOR_2,
+    OUTER_STRUT_R,
+    OUTER_STRUT_L,
+    INNER_STRUT_R,
+    INNER_STRUT_L
 };
 
 const float WING_DOOR_OPEN = 115.0f;

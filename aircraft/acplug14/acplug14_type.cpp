@@ -21,19 +21,19 @@
 
 namespace {
 // Nine covers ("spoiler", "01_spoiler" to "08_spoiler"), then the eight panels.
-const wchar_t* const spoiler_layers[] = {
-    L"spoiler",     L"01_spoiler",  L"02_spoiler",  L"03_spoiler",  L"04_spoiler",  L"05_spoiler",
-    L"06_spoiler",  L"07_spoiler",  L"08_spoiler",  L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
-    L"X_spoiler04", L"X_spoiler05", L"X_spoiler06", L"X_spoiler07", L"X_spoiler08", nullptr};
+const wchar_t* const spoiler_layers[] = {L"spoiler",     L"01_spoiler",  L"02_spoiler",  L"03_spoiler",  L"04_spoiler",
+                                         L"05_spoiler",  L"06_spoiler",  L"07_spoiler",  L"08_spoiler",  L"X_spoiler01",
+                                         L"X_spoiler02", L"X_spoiler03", L"X_spoiler04", L"X_spoiler05", L"X_spoiler06",
+                                         L"X_spoiler07", L"X_spoiler08", nullptr};
 const uint32_t SPOILER_COVERS = 9;
 const wchar_t* const flap_layers[] = {
     L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flap0301",   L"X_flap0401",
     L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", L"X_flaparm_05", L"X_flaparm_06",
     L"X_flaparm_07", L"X_flaparm_08", L"X_flaparm_09", L"X_flaparm_10", nullptr};
 const wchar_t* const gear_layers[] = {
-    L"nosegear",     L"Z_1nose01",    L"Z_2nose01",      L"X_3nose01",      L"01body03",  L"03body03",
-    L"04body03",     L"tire001",      L"tire002",        L"tire004",        L"tire005",   L"Z_1wing01",
-    L"Z_2wing01",    L"Z_01t1Rshaft", L"Z_01t1Lshaft",   L"Z_0102t1Rshaft", L"Z_0102t1Lshaft", nullptr};
+    L"nosegear",  L"Z_1nose01",    L"Z_2nose01",    L"X_3nose01",      L"01body03",       L"03body03",
+    L"04body03",  L"tire001",      L"tire002",      L"tire004",        L"tire005",        L"Z_1wing01",
+    L"Z_2wing01", L"Z_01t1Rshaft", L"Z_01t1Lshaft", L"Z_0102t1Rshaft", L"Z_0102t1Lshaft", nullptr};
 // The two lamps, then the markers where the dynamic light sits for their flashes.
 const wchar_t* const beacon_layers[] = {L"atlightu", L"atlightd", L"at_pointu", L"at_pointd", nullptr};
 const wchar_t* const landing_light_layers[] = {L"ldlightl", L"ldlightr", nullptr};
@@ -66,20 +66,20 @@ const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::do
 // The flap layers in the order above: the panels slide back 0.15 as they turn, the outer ones to
 // 40 degrees and the inner ones to 37.5; the ten arms turn to 40.
 const FlapMove flap_moves[] = {
-    {2, 1, 0.0f, 0.0f, 0.15f, 40.0f},   // X_flap0101
-    {3, 1, 0.0f, 0.0f, 0.15f, 37.5f},   // X_flap0201
-    {4, 1, 0.0f, 0.0f, 0.15f, 37.5f},   // X_flap0301
-    {5, 1, 0.0f, 0.0f, 0.15f, 40.0f},   // X_flap0401
-    {6, 0, 0.0f, 0.0f, 0.0f, 40.0f},    // X_flaparm_01
-    {7, 0, 0.0f, 0.0f, 0.0f, 40.0f},    // X_flaparm_02
-    {8, 0, 0.0f, 0.0f, 0.0f, 40.0f},    // X_flaparm_03
-    {9, 0, 0.0f, 0.0f, 0.0f, 40.0f},    // X_flaparm_04
-    {10, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_05
-    {11, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_06
-    {12, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_07
-    {13, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_08
-    {14, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_09
-    {15, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_10
+    {2, 1, 0.0f, 0.0f, 0.15f, 40.0f},  // X_flap0101
+    {3, 1, 0.0f, 0.0f, 0.15f, 37.5f},  // X_flap0201
+    {4, 1, 0.0f, 0.0f, 0.15f, 37.5f},  // X_flap0301
+    {5, 1, 0.0f, 0.0f, 0.15f, 40.0f},  // X_flap0401
+    {6, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_01
+    {7, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_02
+    {8, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_03
+    {9, 0, 0.0f, 0.0f, 0.0f, 40.0f},   // X_flaparm_04
+    {10, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_05
+    {11, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_06
+    {12, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_07
+    {13, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_08
+    {14, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_09
+    {15, 0, 0.0f, 0.0f, 0.0f, 40.0f},  // X_flaparm_10
 };
 
 // Bogies hanging at 10 degrees; the nose gear's strut folds to 115, its door pair opens to 90 and
@@ -104,10 +104,10 @@ const TypeNumbers acplug14_numbers = [] {
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 1.3791592f;
     numbers.main_tyre_circumference = 2.1928318f;
-    numbers.beacon_light_marks = 2;       // "at_pointu", "at_pointd"
-    numbers.upper_beacon = {2.5f, 255};   // red 255
-    numbers.lower_beacon = {1.5f, 255};   // red 255
-    numbers.strobe = {7.0f, 0xFFFFFF};    // white
+    numbers.beacon_light_marks = 2;      // "at_pointu", "at_pointd"
+    numbers.upper_beacon = {2.5f, 255};  // red 255
+    numbers.lower_beacon = {1.5f, 255};  // red 255
+    numbers.strobe = {7.0f, 0xFFFFFF};   // white
     return numbers;
 }();
 

@@ -3,7 +3,7 @@
 #include "layer_ops.h"
 
 namespace {
-const int32_t FULL_CHANGE_MS = 2000;   // afterburner from out to full length
+const int32_t FULL_CHANGE_MS = 2000;  // afterburner from out to full length
 // The stabilators stand at STABILATOR_ANGLE when the body is pitched to BODY_PITCH.
 const float BODY_PITCH = 6.0f;
 const float STABILATOR_ANGLE = -20.0f;

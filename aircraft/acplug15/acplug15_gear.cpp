@@ -9,9 +9,23 @@
 
 namespace {
 enum GearLayer {
-    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, NOSE_DOOR_R, NOSE_DOOR_S, NOSE_DOOR_U, NOSE_DOOR_W,
-    MAIN_TYRES, MAIN_BODY, RIGHT_SHAFT, WING_DOOR_1, WING_DOOR_2, WING_DOOR_3, LEFT_SHAFT, WING_DOOR_4,
-    WING_DOOR_5, WING_DOOR_6,
+    NOSE_GEAR,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    NOSE_DOOR_R,
+    NOSE_DOOR_S,
+    NOSE_DOOR_U,
+    NOSE_DOOR_W,
+    MAIN_TYRES,
+    MAIN_BODY,
+    RIGHT_SHAFT,
+    WING_DOOR_1,
+    WING_DOOR_2,
+    WING_DOOR_3,
+    LEFT_SHAFT,
+    WING_DOOR_4,
+    WING_DOOR_5,
+    WING_DOOR_6,
 };
 enum PitchLayer { ROOT, RIGHT_STRUT, LEFT_STRUT };
 
@@ -59,8 +73,8 @@ MainPose main_pose(float p) {
             a = 50 * (1 - powf(v, 3));
             b = 60 * (1 - powf(v, 12));
         }
-        return {26 * m, 90 * cosf(m * PI / 2), 90 * (1 - m), 1.1f * (1 - m), 0.5f * (1 - m),
-                40 * sinf(m * PI) + a, 90, 50 * sinf(m * PI) + b};
+        return {26 * m,         90 * cosf(m * PI / 2), 90 * (1 - m), 1.1f * (1 - m),
+                0.5f * (1 - m), 40 * sinf(m * PI) + a, 90,           50 * sinf(m * PI) + b};
     }
     return {26, 0, 0, 0, 0, 50, 90, 60};
 }

@@ -22,10 +22,10 @@ const wchar_t* const flap_layers[] = {L"mainwing01", L"mainwing02", L"X_flap0101
                                       L"X_flap0301", L"X_flap0401", nullptr};
 const wchar_t* const slat_layers[] = {L"slat",    L"Z_1slat", L"Z_2slat", L"Z_3slat", L"Z_4slat",
                                       L"01_slat", L"02_slat", L"03_slat", L"04_slat", nullptr};
-const wchar_t* const gear_layers[] = {
-    L"nosegear",  L"X_nose01",   L"X_nose02",  L"Z_1nose01", L"Z_2nose01",  L"Z_3nose01",
-    L"X_4nose01", L"tire",       L"body03",    L"X_t1Rshaft", L"Z_1wing01", L"Z_2wing01",
-    L"Z_3wing01", L"X_t1Lshaft", L"Z_4wing01", L"Z_5wing01", L"Z_6wing01",  nullptr};
+const wchar_t* const gear_layers[] = {L"nosegear",  L"X_nose01",  L"X_nose02",  L"Z_1nose01",  L"Z_2nose01",
+                                      L"Z_3nose01", L"X_4nose01", L"tire",      L"body03",     L"X_t1Rshaft",
+                                      L"Z_1wing01", L"Z_2wing01", L"Z_3wing01", L"X_t1Lshaft", L"Z_4wing01",
+                                      L"Z_5wing01", L"Z_6wing01", nullptr};
 const wchar_t* const beacon_layers[] = {L"atlightu01", L"atlightu02", nullptr};
 const wchar_t* const nav_light_layers[] = {L"wglightl", L"wglightr", L"ldlightb01", nullptr};
 const wchar_t* const front_light_layers[] = {L"frlight", L"ldlightm", nullptr};
@@ -34,19 +34,22 @@ const wchar_t* const afterburner_layers[] = {L"afterburner", nullptr};
 const wchar_t* const door_ladder_layers[] = {L"X_door01", L"ps01", L"trap", nullptr};
 const wchar_t* const stabilator_layers[] = {L"X_l_horwing", L"X_r_horwing", nullptr};
 
-const SlotConstant door_ladder_words[] = {{1, WORD_UNSIGNED, 0}, {2, WORD_UNSIGNED, 1}, {}};  // door shut, ladder state 1
+const SlotConstant door_ladder_words[] = {
+    {1, WORD_UNSIGNED, 0}, {2, WORD_UNSIGNED, 1}, {}};  // door shut, ladder state 1
 
 const uint32_t BY_LAYERS = TIMED_BY_LAYERS;
 const uint32_t TIMED = 1;  // a timed sequence, which animates no layers of its own
 
 const SlotRow part_rows[] = {
+    // clang-format off
     // slot,            start,                       update,                       timed,     ms,   loop, setup,   layers,             flags, words,             base scales
     {SLOT_AFTERBURNER,  acplug15::afterburner_start, acplug15::afterburner_update, BY_LAYERS, 0,    0,    nullptr, afterburner_layers, 0,     nullptr,           nullptr},
     {SLOT_DOOR_LADDER,  front_light_start,           acplug15::door_ladder_update, BY_LAYERS, 3000, 0,    nullptr, door_ladder_layers, 0,     door_ladder_words, nullptr},
     {SLOT_STABILIZERS,  acplug15::stabilator_set,    nullptr,                      BY_LAYERS, 0,    0,    nullptr, stabilator_layers,  0,     nullptr,           nullptr},
 };
-const int32_t part_left_out[] = {SLOT_LEVEL1, SLOT_REVERSERS, SLOT_ENGINES, SLOT_ROLIGHT, SLOT_LANDING_LIGHTS,
-                                 SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
+// clang-format on
+const int32_t part_left_out[] = {SLOT_LEVEL1,         SLOT_REVERSERS,  SLOT_ENGINES, SLOT_ROLIGHT,
+                                 SLOT_LANDING_LIGHTS, SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
 const SlotEdit part_edits[] = {
     {SLOT_SPOILERS, two_panel_spoiler::spoiler_layers, 500, nullptr, nullptr},
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
@@ -60,10 +63,12 @@ const SlotEdit part_edits[] = {
 
 // Slots 2 and 16 run 4000 ms, so that the door closes or the ladder goes after the lights.
 const SlotRow sequence_rows[] = {
+    // clang-format off
     // slot,             start,                        update,                          timed, ms,   loop, setup,   layers,  flags, words,   base scales
     {SEQ_NAV_LIGHTS_ON,  acplug15::seq_nav_lights_on,  acplug15::seq_nav_lights_update, TIMED, 4000, 0,    nullptr, nullptr, 0,     nullptr, nullptr},
     {SEQ_NAV_LIGHTS_OFF, acplug15::seq_nav_lights_off, idle_update,                     TIMED, 4000, 0,    nullptr, nullptr, 0,     nullptr, nullptr},
 };
+// clang-format on
 const int32_t sequence_left_out[] = {SEQ_APPROACH};
 const SlotEdit sequence_edits[] = {
     {SEQ_DEPARTURE, nullptr, 0, acplug15::seq_departure_setup, nullptr},

@@ -4,8 +4,8 @@
 
 namespace {
 enum StairLayer { DOOR, STAIR_ON, STAIR_1, STAIR_2, STAIR_3 };
-const float DOOR_OUT = 0.1f;    // x, eased out over the first 0.15
-const float DOOR_SLIDE = 1.0f;  // z, eased from 0.15 to 0.4
+const float DOOR_OUT = 0.1f;      // x, eased out over the first 0.15
+const float DOOR_SLIDE = 1.0f;    // z, eased from 0.15 to 0.4
 const float STAIR_OFFSET = 0.4f;  // the folded stair's place, moved in from 0.4 to 0.5
 const float FOLDED[3] = {150.0f, 170.0f, 180.0f};
 

@@ -3,12 +3,23 @@
 
 namespace {
 enum GearLayer {
-    NOSE_GEAR, NOSE_DOOR_1, NOSE_DOOR_2, TYRES, WELL_BODY, DOOR_1, DOOR_2, DOOR_3, DOOR_4, SHAFT_R, SHAFT_L, LINK_R,
+    NOSE_GEAR,
+    NOSE_DOOR_1,
+    NOSE_DOOR_2,
+    TYRES,
+    WELL_BODY,
+    DOOR_1,
+    DOOR_2,
+    DOOR_3,
+    DOOR_4,
+    SHAFT_R,
+    SHAFT_L,
+    LINK_R,
     LINK_L,
 };
 const float NOSE_HEIGHT = 2.1895f;
-const float NOSE_PLACE = -10.0f;   // z of the folded strut
-const float NOSE_TRAVEL = -0.5f;   // the strut's slide as it swings down
+const float NOSE_PLACE = -10.0f;  // z of the folded strut
+const float NOSE_TRAVEL = -0.5f;  // the strut's slide as it swings down
 const float NOSE_STRUT_UP = 100.0f;
 const float NOSE_DOOR_OPEN = 90.0f;
 const float NACELLE_DOOR_OPEN = 70.0f;

@@ -22,7 +22,10 @@ namespace {
 const wchar_t* const flap_layers[] = {L"mainwing01", L"mainwing02", L"X_flap0101", L"X_flap0201",
                                       L"X_flap0301", L"X_flap0401", nullptr};
 const FlapMove flap_moves[] = {
-    {2, 1, 0, 0.05f, 0.5f, 30}, {3, 1, 0, 0.05f, 0.5f, 30}, {4, 1, 0, 0.05f, 0.5f, 30}, {5, 1, 0, 0.05f, 0.5f, 30},
+    {2, 1, 0, 0.05f, 0.5f, 30},
+    {3, 1, 0, 0.05f, 0.5f, 30},
+    {4, 1, 0, 0.05f, 0.5f, 30},
+    {5, 1, 0, 0.05f, 0.5f, 30},
 };
 // "X_0103t1Rshaf" is the model's spelling.
 const wchar_t* const gear_layers[] = {
@@ -31,11 +34,11 @@ const wchar_t* const gear_layers[] = {
 const wchar_t* const airstair_layers[] = {L"X_door01", L"on_trap", L"Z_trap01", L"Z_trap02", L"Z_trap03", nullptr};
 
 const SlotRow part_rows[] = {
-    {SLOT_SECOND_DOOR, gear_start, acplug16::second_door_update, TIMED_BY_LAYERS, 10000, 0, nullptr, airstair_layers,
-     0, nullptr, nullptr},
+    {SLOT_SECOND_DOOR, gear_start, acplug16::second_door_update, TIMED_BY_LAYERS, 10000, 0, nullptr, airstair_layers, 0,
+     nullptr, nullptr},
 };
-const int32_t part_left_out[] = {SLOT_LEVEL1, SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS,
-                                 SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
+const int32_t part_left_out[] = {SLOT_LEVEL1,     SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS,
+                                 SLOT_LOGO_LIGHT, SLOT_STROBES,  SLOT_DOOR};
 const SlotEdit part_edits[] = {
     {SLOT_FLAPS, flap_layers, 0, nullptr, nullptr},
     {SLOT_GEAR, gear_layers, 0, nullptr, acplug16::gear_update},
@@ -47,13 +50,13 @@ const int32_t sequence_left_out[] = {SEQ_ROLLOUT};
 
 // Parked with the surfaces, placeholder, logo light, strobes and door 37 it lacks left out of
 // the reference posts; the door and airstair close after the engines.
-const int32_t reset_left_out[] = {SLOT_LEVEL1, SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS,
-                                  SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_DOOR};
+const int32_t reset_left_out[] = {SLOT_LEVEL1,     SLOT_SPOILERS, SLOT_REVERSERS, SLOT_SLATS,
+                                  SLOT_LOGO_LIGHT, SLOT_STROBES,  SLOT_DOOR};
 const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserts::door_after_engines), {}};
 
 const ScalePreset scale_presets[] = {
-    {SLOT_BEACON, 0, 1.5f},  // "atlightu"
-    {SLOT_BEACON, 1, 1.5f},  // "atlightd"
+    {SLOT_BEACON, 0, 1.5f},          // "atlightu"
+    {SLOT_BEACON, 1, 1.5f},          // "atlightd"
     {SLOT_LANDING_LIGHTS, 0, 1.5f},  // "ldlightl1"
     turboprop::front_beam_preset,
 };
@@ -78,8 +81,8 @@ const TypeNumbers acplug16_numbers = [] {
     numbers.flap_moves = list_of(flap_moves);
     numbers.nose_tyre_circumference = 2.617575f;
     numbers.main_tyre_circumference = 3.3052695f;
-    numbers.upper_beacon = {1.0f, 1};     // red 1
-    numbers.lower_beacon = {2.0f, 100};   // red 100
+    numbers.upper_beacon = {1.0f, 1};    // red 1
+    numbers.lower_beacon = {2.0f, 100};  // red 100
     return numbers;
 }();
 

@@ -13,15 +13,15 @@
 #include "slot_clock.h"
 
 namespace {
-const float HOVER_HEIGHT = 2.5f;      // above the ground after lift-off
-const float LIFTOFF_PITCH = -5.0f;    // nose down at the end of the lift-off
-const float NOSE_DOWN_MORE = -5.0f;   // slot 5 lowers it this much further
-const float CLIMB_PITCH = 5.0f;       // slot 7 above the flare height
+const float HOVER_HEIGHT = 2.5f;     // above the ground after lift-off
+const float LIFTOFF_PITCH = -5.0f;   // nose down at the end of the lift-off
+const float NOSE_DOWN_MORE = -5.0f;  // slot 5 lowers it this much further
+const float CLIMB_PITCH = 5.0f;      // slot 7 above the flare height
 const float FLARE_HEIGHT = 10.0f;
-const float FLARE_PITCH = 5.0f;       // slot 11 above the flare height; twice this at the ground
+const float FLARE_PITCH = 5.0f;  // slot 11 above the flare height; twice this at the ground
 const float STABILIZER_PARKED = 30.0f;
 const float STABILIZER_CRUISE = 8.0f;
-const float SETTLE_FLARE = 10.0f;     // slot 14's pitch while it holds
+const float SETTLE_FLARE = 10.0f;  // slot 14's pitch while it holds
 const float SETTLE_HOLD_FROM = 0.3f, SETTLE_LEVEL_FROM = 0.63f, SETTLE_DESCENT_FROM = 0.2f;
 
 void stabilizer(KvrnContext context, KvrnLayer object, float degrees) {
@@ -56,8 +56,8 @@ void seq_liftoff_update(KvrnContext context, KvrnLayer object, ActionSlot* slot)
     post_body_pitch(context, object, LIFTOFF_PITCH * p, 0.0f);
 }
 
-int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
-                              int32_t ival2, float fval1, float fval2) {
+int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+                              float fval1, float fval2) {
     start_clock(slot);
     ::seq_landing_lights_on(context, object, slot, ival1, ival2, fval1, fval2);
     return slot->duration;

@@ -10,6 +10,5 @@ namespace empty_sequence {
 // Posts nothing; returns 0.
 StartRoutine seq_landing_lights_on;
 
-inline constexpr SlotEdit landing_lights_on_edit = {SEQ_LANDING_LIGHTS_ON, nullptr, 0, seq_landing_lights_on,
-                                                    nullptr};
+inline constexpr SlotEdit landing_lights_on_edit = {SEQ_LANDING_LIGHTS_ON, nullptr, 0, seq_landing_lights_on, nullptr};
 }  // namespace empty_sequence

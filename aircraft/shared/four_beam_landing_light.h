@@ -15,7 +15,16 @@ inline constexpr int32_t lamp_words[] = {5, 5, 5, 5};
 
 // The slot-33 row on the type's four beams, "ldlightl1" first.
 constexpr SlotRow landing_light_row(const wchar_t* const* beams) {
-    return {SLOT_LANDING_LIGHTS, landing_light_start, landing_light_update, TIMED_BY_LAYERS, 1000, 0,
-            nullptr, beams, 0, nullptr, first_beam_scale};
+    return {SLOT_LANDING_LIGHTS,
+            landing_light_start,
+            landing_light_update,
+            TIMED_BY_LAYERS,
+            1000,
+            0,
+            nullptr,
+            beams,
+            0,
+            nullptr,
+            first_beam_scale};
 }
 }  // namespace four_beam

@@ -38,8 +38,7 @@ void four_door_nose_update(KvrnContext context, const ActionSlot* slot) {
     pose_four_door_nose(context, slot, pose.strut, pose.first_pair, pose.second_pair);
 }
 
-void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first,
-                         float second) {
+void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first, float second) {
     const SharedNumbers& numbers = shared_numbers();
     KvrnLayer strut_layer = slot->layers[numbers.nose_strut_layer];
     const KvrnLayer* doors = slot->layers + numbers.nose_first_door_layer;

@@ -23,5 +23,4 @@ void four_door_nose_update(KvrnContext context, const ActionSlot* slot);
 // The same layers posed for a type's own schedule: the strut shows from progress 0.1 on,
 // rotated `strut` degrees about x; the doors stand at -first, +first, -second, +second
 // degrees about z.
-void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first_pair,
-                         float second_pair);
+void pose_four_door_nose(KvrnContext context, const ActionSlot* slot, float strut, float first_pair, float second_pair);

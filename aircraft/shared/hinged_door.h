@@ -13,6 +13,7 @@ UpdateRoutine second_door_update;
 
 inline constexpr const wchar_t* door_layers[] = {L"Z_door01", nullptr};
 // The added slot 29: 6000 ms from closed to open.
-inline constexpr SlotRow door_row = {SLOT_SECOND_DOOR, gear_start, second_door_update, TIMED_BY_LAYERS, 6000, 0,
-                                     nullptr, door_layers, 0, nullptr, nullptr};
+inline constexpr SlotRow door_row = {
+    SLOT_SECOND_DOOR, gear_start, second_door_update, TIMED_BY_LAYERS, 6000, 0, nullptr, door_layers, 0,
+    nullptr,          nullptr};
 }  // namespace hinged_door

@@ -7,9 +7,7 @@
 #include "type_numbers.h"
 
 namespace propeller_sequences {
-constexpr void final_config_without_slats(TypeNumbers& numbers) {
-    leave_out_post(numbers, SEQ_FINAL, SLOT_SLATS);
-}
+constexpr void final_config_without_slats(TypeNumbers& numbers) { leave_out_post(numbers, SEQ_FINAL, SLOT_SLATS); }
 
 constexpr void without_slats(TypeNumbers& numbers) {
     leave_out_post(numbers, SEQ_APPROACH, SLOT_SLATS);

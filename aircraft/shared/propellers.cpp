@@ -9,11 +9,11 @@
 #include "type_numbers.h"
 
 namespace {
-const float HUB_TURN_RATE = 3240.0f;   // degrees per second at power 100
-const float DISC_TURN_RATE = 90.0f;    // degrees per second at power 100 of the second engine
-const float FULL_PITCH = 30.0f;        // blade pitch from power 10 on
+const float HUB_TURN_RATE = 3240.0f;  // degrees per second at power 100
+const float DISC_TURN_RATE = 90.0f;   // degrees per second at power 100 of the second engine
+const float FULL_PITCH = 30.0f;       // blade pitch from power 10 on
 const float FULL_PITCH_FROM = 10.0f;
-const float FADE_FROM = 25.0f;         // the disc fades in above this power
+const float FADE_FROM = 25.0f;  // the disc fades in above this power
 const uint32_t HUB_LAYERS_PER_ENGINE = 2;
 
 float standard_blade_pitch(const ActionSlot*, float spool) {
@@ -38,8 +38,8 @@ void fade(KvrnContext context, KvrnLayer hub, KvrnLayer disc, uint32_t hub_trans
 }
 
 // One propeller at its engine's power; true while it is not at rest at 0.
-bool propeller_update(KvrnContext context, const ActionSlot* slot, EngineSpool* engine, KvrnLayer hub,
-                      KvrnLayer disc, const KvrnLayer* blades, const PropellerNumbers& numbers, float seconds) {
+bool propeller_update(KvrnContext context, const ActionSlot* slot, EngineSpool* engine, KvrnLayer hub, KvrnLayer disc,
+                      const KvrnLayer* blades, const PropellerNumbers& numbers, float seconds) {
     float s = engine->spool;
     BladePitch* pitch = numbers.pitch ? numbers.pitch : standard_blade_pitch;
     pose_blades(context, blades, numbers, pitch(slot, s));

@@ -27,9 +27,9 @@ inline constexpr const wchar_t* four_blade_layers[] = {
     L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low", L"X_02e1low", L"Y_03e1low",
     L"X_04e1low", L"Y_01e2low", L"X_02e2low", L"Y_03e2low", L"X_04e2low", nullptr};
 inline constexpr const wchar_t* six_blade_layers[] = {
-    L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low", L"Y_02e1low", L"Y_03e1low", L"Y_04e1low",
-    L"Y_05e1low", L"Y_06e1low", L"Y_01e2low", L"Y_02e2low", L"Y_03e2low", L"Y_04e2low", L"Y_05e2low", L"Y_06e2low",
-    nullptr};
+    L"Z_e1low",   L"Z_e1high",  L"Z_e2low",   L"Z_e2high",  L"Y_01e1low", L"Y_02e1low",
+    L"Y_03e1low", L"Y_04e1low", L"Y_05e1low", L"Y_06e1low", L"Y_01e2low", L"Y_02e2low",
+    L"Y_03e2low", L"Y_04e2low", L"Y_05e2low", L"Y_06e2low", nullptr};
 // The reference engine row with four or six blades a propeller.
 inline constexpr SlotEdit four_blade_edit = {SLOT_ENGINES, four_blade_layers, 0, nullptr, engine_spool_update};
 inline constexpr SlotEdit six_blade_edit = {SLOT_ENGINES, six_blade_layers, 0, nullptr, engine_spool_update};

@@ -24,8 +24,8 @@ typedef float BladePitch(const ActionSlot* slot, float spool);
 // and discs turn, and the blade pitch schedule.
 struct PropellerNumbers {
     uint32_t blades;
-    const BladePose* poses;  // `blades` of them
-    float turn;              // 1: hubs and discs turn positively about z; -1: the other way
+    const BladePose* poses;       // `blades` of them
+    float turn;                   // 1: hubs and discs turn positively about z; -1: the other way
     BladePitch* pitch = nullptr;  // NULL: 0 at rest, up to 30 by power 10, 30 above
 };
 

@@ -14,9 +14,9 @@
 #include "type_numbers.h"
 
 namespace turboprop {
-inline constexpr const wchar_t* flap_layers[] = {
-    L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",   L"X_flap0301",
-    L"X_flap0401",   L"X_flaparm_01", L"X_flaparm_02", L"X_flaparm_03", L"X_flaparm_04", nullptr};
+inline constexpr const wchar_t* flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
+                                                 L"X_flap0301",   L"X_flap0401",   L"X_flaparm_01", L"X_flaparm_02",
+                                                 L"X_flaparm_03", L"X_flaparm_04", nullptr};
 inline constexpr FlapMove flap_moves[] = {
     {2, 1, 0, 0, 0.2f, 35}, {3, 1, 0, 0, 0.2f, 35}, {4, 1, 0, 0, 0.2f, 35}, {5, 1, 0, 0, 0.2f, 35},
     {6, 1, 0, 0, 0.2f, 35}, {7, 1, 0, 0, 0.2f, 35}, {8, 1, 0, 0, 0.2f, 35}, {9, 1, 0, 0, 0.2f, 35},
@@ -26,11 +26,22 @@ inline constexpr SlotEdit flap_edit = {SLOT_FLAPS, flap_layers, 0, nullptr, null
 // The nose gear with its four doors, then the main gear in the nacelles: "tire", "body03", the
 // six nacelle doors, the two shafts and the two links. "X_0102t1Rshaf" is the model's spelling.
 inline constexpr const wchar_t* nacelle_gear_layers[] = {
-    L"nosegear",     L"Z_1nose",      L"Z_2nose",       L"Z_3nose",        L"Z_4nose",  L"tire",
-    L"body03",       L"Z_1eng01",     L"Z_2eng01",      L"Z_3eng01",       L"Z_4eng01", L"Z_5eng01",
-    L"Z_6eng01",     L"X_01t1Rshaft", L"X_01t1Lshaft",  L"X_0102t1Rshaf",  L"X_0102t1Lshaft", nullptr};
+    L"nosegear", L"Z_1nose",      L"Z_2nose",      L"Z_3nose",       L"Z_4nose",        L"tire",
+    L"body03",   L"Z_1eng01",     L"Z_2eng01",     L"Z_3eng01",      L"Z_4eng01",       L"Z_5eng01",
+    L"Z_6eng01", L"X_01t1Rshaft", L"X_01t1Lshaft", L"X_0102t1Rshaf", L"X_0102t1Lshaft", nullptr};
 enum NacelleGearLayer {
-    NOSE_GEAR, TYRES = 5, WELL_BODY, DOOR_1, DOOR_2, DOOR_3, DOOR_4, DOOR_5, DOOR_6, SHAFT_R, SHAFT_L, LINK_R,
+    NOSE_GEAR,
+    TYRES = 5,
+    WELL_BODY,
+    DOOR_1,
+    DOOR_2,
+    DOOR_3,
+    DOOR_4,
+    DOOR_5,
+    DOOR_6,
+    SHAFT_R,
+    SHAFT_L,
+    LINK_R,
     LINK_L,
 };
 

@@ -19,53 +19,53 @@ struct KvrnLayerState {
     KvrnLayer parent;                    // 0 for the scene root
     KvrnVector translation;
     KvrnVector rotation;
-    KvrnVector scale;        // the transform's scale, (1, 1, 1) until set
-    uint32_t visible;        // 1 shown (the initial state), 0 hidden
-    uint32_t transparency;   // property 23: 0 opaque .. 255 invisible
-    float sprite_scale;      // property 41 set: the glow sprite's scale, 1.0 until set
-    float base_scale;        // property 41 get: the float the engine points to, 1.0 unless set by the host
-    uint32_t moves;          // KVRNL_MoveLayer calls on this layer
-    uint32_t switches;       // KVRNL_SwitchLayer calls
+    KvrnVector scale;       // the transform's scale, (1, 1, 1) until set
+    uint32_t visible;       // 1 shown (the initial state), 0 hidden
+    uint32_t transparency;  // property 23: 0 opaque .. 255 invisible
+    float sprite_scale;     // property 41 set: the glow sprite's scale, 1.0 until set
+    float base_scale;       // property 41 get: the float the engine points to, 1.0 unless set by the host
+    uint32_t moves;         // KVRNL_MoveLayer calls on this layer
+    uint32_t switches;      // KVRNL_SwitchLayer calls
     uint32_t transparency_sets;
     uint32_t scale_sets;
 };
 
 // What the engine's heap saw.
 struct KvrnHeapStats {
-    uint32_t live_blocks;    // allocated and not yet freed
+    uint32_t live_blocks;  // allocated and not yet freed
     uint32_t live_bytes;
-    uint32_t allocations;    // every successful alloc and resize-from-NULL
+    uint32_t allocations;  // every successful alloc and resize-from-NULL
     uint32_t frees;
-    uint32_t double_frees;   // free or resize of a block already freed
-    uint32_t foreign;        // free or resize of a pointer the heap never gave out
+    uint32_t double_frees;  // free or resize of a block already freed
+    uint32_t foreign;       // free or resize of a pointer the heap never gave out
 };
 
 // Dynamic light state as the last KVRN_SetLight left it.
 struct KvrnLightState {
-    uint32_t on;             // 0 after KVRN_SetLight(..., NULL) or when never set
-    uint32_t sets;           // KVRN_SetLight calls for this light
-    uint8_t record[56];      // the last record given (zero while off)
+    uint32_t on;         // 0 after KVRN_SetLight(..., NULL) or when never set
+    uint32_t sets;       // KVRN_SetLight calls for this light
+    uint8_t record[56];  // the last record given (zero while off)
 };
 
 // Engine calls as logged, in order.
 enum KvrnCallKind {
-    KVRN_CALL_HOST_SEND = 1,   // the host drove an object (kvrn_host_send)
-    KVRN_CALL_MOVE_ACTION,     // ints: command, ival1, ival2; floats: fval1, fval2
-    KVRN_CALL_SEARCH_LAYER,    // layer = parent, name, result
-    KVRN_CALL_SWITCH_LAYER,    // ints[0] = on
-    KVRN_CALL_MOVE_LAYER,      // vectors[0] translation, [1] rotation; flags bit 0/1/2 = given
+    KVRN_CALL_HOST_SEND = 1,  // the host drove an object (kvrn_host_send)
+    KVRN_CALL_MOVE_ACTION,    // ints: command, ival1, ival2; floats: fval1, fval2
+    KVRN_CALL_SEARCH_LAYER,   // layer = parent, name, result
+    KVRN_CALL_SWITCH_LAYER,   // ints[0] = on
+    KVRN_CALL_MOVE_LAYER,     // vectors[0] translation, [1] rotation; flags bit 0/1/2 = given
     KVRN_CALL_GET_MOVE_LAYER,
-    KVRN_CALL_RECALL_FUNCTION, // ints: property, value
-    KVRN_CALL_EXT_FUNCTION,    // ints: property
-    KVRN_CALL_SET_LIGHT,       // ints: light, record given
-    KVRN_CALL_ALLOC,           // ints: bytes
-    KVRN_CALL_RESIZE,          // ints: bytes
+    KVRN_CALL_RECALL_FUNCTION,  // ints: property, value
+    KVRN_CALL_EXT_FUNCTION,     // ints: property
+    KVRN_CALL_SET_LIGHT,        // ints: light, record given
+    KVRN_CALL_ALLOC,            // ints: bytes
+    KVRN_CALL_RESIZE,           // ints: bytes
     KVRN_CALL_FREE,
-    KVRN_CALL_POST,            // a plug-in rewrote layer's record tail (a post); tail_* hold it
+    KVRN_CALL_POST,  // a plug-in rewrote layer's record tail (a post); tail_* hold it
 };
 
 struct KvrnCall {
-    uint32_t kind;           // KvrnCallKind
+    uint32_t kind;  // KvrnCallKind
     KvrnContext context;
     KvrnLayer layer;
     int32_t ints[3];
@@ -105,8 +105,8 @@ KVRN_HOST_API KvrnActionInterface kvrn_host_load_plugin(const wchar_t* path);
 KVRN_HOST_API KvrnLayer kvrn_host_create_object(const wchar_t* name, KvrnActionInterface entry);
 KVRN_HOST_API tagKVRNFILE* kvrn_host_record(KvrnLayer object);
 // Writes the command into the object's record and calls its entry point, as the game does.
-KVRN_HOST_API uint32_t kvrn_host_send(KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2,
-                                      float fval1, float fval2);
+KVRN_HOST_API uint32_t kvrn_host_send(KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+                                      float fval2);
 
 // Heap.
 KVRN_HOST_API void kvrn_host_heap_stats(KvrnHeapStats* out);

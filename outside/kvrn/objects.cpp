@@ -35,8 +35,8 @@ void note_tail(KvrnCall* call, const tagKVRNFILE& record) {
     call->tail_fval2 = record.fval2;
 }
 
-uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1,
-                     int32_t ival2, float fval1, float fval2) {
+uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
+                     float fval1, float fval2) {
     EngineObject* object = object_of(layer);
     KvrnCall* call = log_call(kind, context, layer);
     if (call) {
@@ -70,8 +70,8 @@ uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_
 }
 }  // namespace
 
-extern "C" uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command,
-                                               int32_t ival1, int32_t ival2, float fval1, float fval2) {
+extern "C" uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1,
+                                               int32_t ival2, float fval1, float fval2) {
     return run_command(KVRN_CALL_MOVE_ACTION, context, object, command, ival1, ival2, fval1, fval2);
 }
 

@@ -98,8 +98,7 @@ extern "C" uint32_t __stdcall KVRNL_SwitchLayer(KvrnContext context, KvrnLayer l
 }
 
 extern "C" uint32_t __stdcall KVRNL_MoveLayer(KvrnContext context, KvrnLayer layer, const KvrnVector* translation,
-                                              const KvrnVector* rotation, const KvrnVector* scale, uint32_t,
-                                              uint32_t) {
+                                              const KvrnVector* rotation, const KvrnVector* scale, uint32_t, uint32_t) {
     if (KvrnCall* call = log_call(KVRN_CALL_MOVE_LAYER, context, layer)) {
         if (translation) call->vectors[0] = *translation;
         if (rotation) call->vectors[1] = *rotation;
@@ -144,9 +143,10 @@ extern "C" uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, Kvrn
     return 1;
 }
 
-extern "C" uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property,
-                                                 void* output, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {
-    if (KvrnCall* call = log_call(KVRN_CALL_EXT_FUNCTION, context, layer)) call->ints[0] = static_cast<int32_t>(property);
+extern "C" uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
+                                                 uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {
+    if (KvrnCall* call = log_call(KVRN_CALL_EXT_FUNCTION, context, layer))
+        call->ints[0] = static_cast<int32_t>(property);
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
     if (property == KVRN_PROP_SCALE) return reinterpret_cast<uint32_t>(&l->state.base_scale);

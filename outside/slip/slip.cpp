@@ -26,14 +26,14 @@ void remember(KvrnContext context, KvrnLayer slip, const tagKVRNFILE* record) {
 extern "C" uint32_t __stdcall KVRNACTIONINTERFACE(uint32_t context, uint32_t layer, tagKVRNFILE* record) {
     if (!record) return 0;
     switch (record->command) {
-    case KVRN_CMD_CREATE:
-    case KVRN_CMD_DESTROY:
-        return 1;
-    case SLIP_START:
-        remember(context, layer, record);
-        return 1;
-    default:
-        return 0;
+        case KVRN_CMD_CREATE:
+        case KVRN_CMD_DESTROY:
+            return 1;
+        case SLIP_START:
+            remember(context, layer, record);
+            return 1;
+        default:
+            return 0;
     }
 }
 

@@ -20,12 +20,12 @@ uint32_t tow_step(KvrnContext context, PathState* state, int32_t step_ms) {
 extern "C" uint32_t __stdcall KVRNACTIONINTERFACE(uint32_t context, uint32_t, tagKVRNFILE* record) {
     if (!record) return 0;
     switch (record->command) {
-    case KVRN_CMD_CREATE:
-    case KVRN_CMD_DESTROY:
-        return 1;
-    case TOW_TAXI_STEP:
-        return tow_step(context, path_state_from(record->ival1), record->ival2);
-    default:
-        return 0;
+        case KVRN_CMD_CREATE:
+        case KVRN_CMD_DESTROY:
+            return 1;
+        case TOW_TAXI_STEP:
+            return tow_step(context, path_state_from(record->ival1), record->ival2);
+        default:
+            return 0;
     }
 }

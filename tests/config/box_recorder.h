@@ -8,14 +8,14 @@
 #include "box_driver.h"
 
 struct BoxRecorder {
-  std::string script;                  // answers, one letter a box in turn
-  std::vector<driver::SeenBox> boxes;  // every box asked for, in order
+    std::string script;                  // answers, one letter a box in turn
+    std::vector<driver::SeenBox> boxes;  // every box asked for, in order
 
-  BoxRecorder();    // takes the program's box routine
-  ~BoxRecorder();   // gives the routine back
-  BoxRecorder(const BoxRecorder &) = delete;
-  BoxRecorder &operator=(const BoxRecorder &) = delete;
+    BoxRecorder();   // takes the program's box routine
+    ~BoxRecorder();  // gives the routine back
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
 
-  // The texts of the boxes, in order.
-  std::vector<std::string> texts() const;
+    // The texts of the boxes, in order.
+    std::vector<std::string> texts() const;
 };

@@ -11,13 +11,13 @@ namespace config_test {
 void use_english_strings();
 
 // A recorded box text (UTF-8) as the program wrote it.
-std::wstring wide(const std::string &utf8);
+std::wstring wide(const std::string& utf8);
 
 // While it lives, the settings store is told that the local application-data folder is `folder`.
 class LocalFolderOverride {
- public:
-  explicit LocalFolderOverride(const std::wstring &folder);
-  ~LocalFolderOverride();
+public:
+    explicit LocalFolderOverride(const std::wstring& folder);
+    ~LocalFolderOverride();
 };
 
 }  // namespace config_test

@@ -9,10 +9,10 @@
 namespace {
 
 struct VersionCase {
-  uint32_t platform, major, minor, build;
-  const wchar_t *service_pack;
-  uint32_t suite, product;
-  const wchar_t *text;
+    uint32_t platform, major, minor, build;
+    const wchar_t* service_pack;
+    uint32_t suite, product;
+    const wchar_t* text;
 };
 
 const uint32_t NT = VER_PLATFORM_WIN32_NT;
@@ -45,53 +45,53 @@ const VersionCase version_cases[] = {
 };
 
 TEST(WindowsVersionText, ByPlatformVersionSuiteAndProductType) {
-  for (const VersionCase &c : version_cases) {
-    WindowsVersionFields fields = {c.platform, c.major, c.minor, c.build, c.service_pack, c.suite, c.product};
-    wchar_t text[WINDOWS_VERSION_CAPACITY];
-    format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
-    EXPECT_EQ(std::wstring(c.text), std::wstring(text));
-  }
+    for (const VersionCase& c : version_cases) {
+        WindowsVersionFields fields = {c.platform, c.major, c.minor, c.build, c.service_pack, c.suite, c.product};
+        wchar_t text[WINDOWS_VERSION_CAPACITY];
+        format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
+        EXPECT_EQ(std::wstring(c.text), std::wstring(text));
+    }
 }
 
 TEST(WindowsVersionText, Windows9xEditionReadsOnlyTheLow16BitsOfTheBuild) {
-  WindowsVersionFields fields = {W9X, 4, 10, 0x040A08AE, L"", 0, 0};   // build 2222 in the low word
-  wchar_t text[WINDOWS_VERSION_CAPACITY];
-  format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
-  EXPECT_EQ(0, wcsncmp(text, L"Windows 98 Second Edition [4.10.", 32));
+    WindowsVersionFields fields = {W9X, 4, 10, 0x040A08AE, L"", 0, 0};  // build 2222 in the low word
+    wchar_t text[WINDOWS_VERSION_CAPACITY];
+    format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
+    EXPECT_EQ(0, wcsncmp(text, L"Windows 98 Second Edition [4.10.", 32));
 }
 
 TEST(WindowsVersionText, LongServicePackTextIsCutToTheText) {
-  std::wstring long_pack(400, L'S');
-  WindowsVersionFields fields = {NT, 5, 1, 2600, long_pack.c_str(), 0, 1};
-  wchar_t text[WINDOWS_VERSION_CAPACITY + 4];
-  wmemset(text, L'#', WINDOWS_VERSION_CAPACITY + 4);
-  format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
-  EXPECT_EQ((size_t)WINDOWS_VERSION_CAPACITY - 1, wcslen(text));
-  for (int i = WINDOWS_VERSION_CAPACITY; i < WINDOWS_VERSION_CAPACITY + 4; ++i) {
-    EXPECT_EQ(L'#', text[i]);
-  }
+    std::wstring long_pack(400, L'S');
+    WindowsVersionFields fields = {NT, 5, 1, 2600, long_pack.c_str(), 0, 1};
+    wchar_t text[WINDOWS_VERSION_CAPACITY + 4];
+    wmemset(text, L'#', WINDOWS_VERSION_CAPACITY + 4);
+    format_windows_version(&fields, text, WINDOWS_VERSION_CAPACITY);
+    EXPECT_EQ((size_t)WINDOWS_VERSION_CAPACITY - 1, wcslen(text));
+    for (int i = WINDOWS_VERSION_CAPACITY; i < WINDOWS_VERSION_CAPACITY + 4; ++i) {
+        EXPECT_EQ(L'#', text[i]);
+    }
 }
 
 TEST(WindowsVersionText, RunningSystemGivesATextInItsShape) {
-  build_windows_version_text();
-  std::wstring text = windows_version_text;
-  EXPECT_EQ(0u, text.find(L"Windows "));
-  EXPECT_EQ(L']', text.back());
+    build_windows_version_text();
+    std::wstring text = windows_version_text;
+    EXPECT_EQ(0u, text.find(L"Windows "));
+    EXPECT_EQ(L']', text.back());
 }
 
 TEST(SystemMetrics, RunningSystemRecordsScreenAndMainMonitor) {
-  EXPECT_EQ(1, read_system_metrics());
-  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), system_metrics.screen_width);
-  EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), system_metrics.caption_height);
-  EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), system_metrics.dialog_frame_width);
-  ASSERT_GE(system_metrics.monitor_count, 1);
-  EXPECT_NE(0, monitor_table[0].device.DeviceName[0]);
-  if (monitor_table[0].device.DeviceID[0]) {
-    EXPECT_EQ((DWORD)system_metrics.screen_width, monitor_table[0].mode.dmPelsWidth);
-    EXPECT_EQ(monitor_table[0].mode.dmDisplayFrequency, main_refresh_rate());
-  } else {
-    EXPECT_EQ(0u, main_refresh_rate());
-  }
+    EXPECT_EQ(1, read_system_metrics());
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), system_metrics.screen_width);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), system_metrics.caption_height);
+    EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), system_metrics.dialog_frame_width);
+    ASSERT_GE(system_metrics.monitor_count, 1);
+    EXPECT_NE(0, monitor_table[0].device.DeviceName[0]);
+    if (monitor_table[0].device.DeviceID[0]) {
+        EXPECT_EQ((DWORD)system_metrics.screen_width, monitor_table[0].mode.dmPelsWidth);
+        EXPECT_EQ(monitor_table[0].mode.dmDisplayFrequency, main_refresh_rate());
+    } else {
+        EXPECT_EQ(0u, main_refresh_rate());
+    }
 }
 
 }  // namespace

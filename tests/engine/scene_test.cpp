@@ -78,8 +78,8 @@ TEST_F(EngineScene, BaseScaleAndWorldPosition) {
     kvrn_host_set_transform(plane, &at_plane, nullptr);
     kvrn_host_set_transform(tip, &at_tip, nullptr);
 
-    const float* base = reinterpret_cast<const float*>(
-        KVRNL_EXT_Function(context, tip, KVRN_PROP_SCALE, nullptr, 0, 0, 0, 0, 0));
+    const float* base =
+        reinterpret_cast<const float*>(KVRNL_EXT_Function(context, tip, KVRN_PROP_SCALE, nullptr, 0, 0, 0, 0, 0));
     ASSERT_NE(base, nullptr);
     EXPECT_EQ(*base, 2.5f);
 

@@ -47,9 +47,7 @@ int32_t start_posting(KvrnContext context, KvrnLayer object, ActionSlot*, int32_
     return post_action(context, object, 3, 11, 22, 3.5f, 4.5f);
 }
 
-void allocate_spool(KvrnContext context, KvrnLayer, ActionSlot* slot) {
-    slot->word3.p = KVRN_AllocMemory(context, 16);
-}
+void allocate_spool(KvrnContext context, KvrnLayer, ActionSlot* slot) { slot->word3.p = KVRN_AllocMemory(context, 16); }
 
 void count_reset(KvrnContext, KvrnLayer) { ++resets; }
 

@@ -24,12 +24,9 @@ TEST(Angles, SignedAngleIsPositiveTowardsIncreasingHeading) {
     struct Case {
         float ux, uz, vx, vz, angle;
     } cases[] = {
-        {0, 1, 1, 0, 90},     // north to east
-        {1, 0, 0, 1, -90},
-        {0, 1, r, r, 45},
-        {0, 1, -r, r, -45},
-        {0, 1, 0, 1, 0},
-        {0, 1, 0, -1, -180},  // straight behind counts as the negative side
+        {0, 1, 1, 0, 90},  // north to east
+        {1, 0, 0, 1, -90}, {0, 1, r, r, 45},    {0, 1, -r, r, -45},
+        {0, 1, 0, 1, 0},   {0, 1, 0, -1, -180},  // straight behind counts as the negative side
     };
     for (const Case& c : cases)
         EXPECT_NEAR(signed_angle_deg(c.ux, c.uz, c.vx, c.vz), c.angle, 1e-3) << c.vx << ", " << c.vz;

@@ -136,12 +136,10 @@ TEST_F(GroundPath_, TaxiStepSteersAtItsRateUpToTheLimit) {
         int32_t ms;
         float expected;
     } cases[] = {
-        {0, 100, 500, 10},     // 20 degrees a second
-        {0, -100, 500, -10},
-        {30, -100, 250, 25},   // turning back
-        {55, 100, 1000, 60},   // held at the limit
-        {-55, -100, 1000, -60},
-        {60, 100, 16, 60},
+        {0, 100, 500, 10},                            // 20 degrees a second
+        {0, -100, 500, -10},    {30, -100, 250, 25},  // turning back
+        {55, 100, 1000, 60},                          // held at the limit
+        {-55, -100, 1000, -60}, {60, 100, 16, 60},
     };
     for (const Case& c : cases) {
         nose_calls.clear();
@@ -194,10 +192,8 @@ TEST_F(GroundPath_, DefaultLookAheadIsTwoSecondsOfTravel) {
         float ahead, steer, lookahead;
         int32_t expected;
     } cases[] = {
-        {5.5f, 0, 0, 0},
-        {5.6f, 0, 0, 1},
-        {5.5f, 0, 1.0f, 1},  // a look-ahead of the caller's
-        {2.7f, 60, 0, 0},    // half speed at full steering: half the look-ahead
+        {5.5f, 0, 0, 0},  {5.6f, 0, 0, 1}, {5.5f, 0, 1.0f, 1},  // a look-ahead of the caller's
+        {2.7f, 60, 0, 0},                                       // half speed at full steering: half the look-ahead
         {2.9f, 60, 0, 1},
     };
     for (const Case& c : cases) {

@@ -33,7 +33,9 @@ protected:
     }
 
     // Starts the run so that, after the three seconds its start runs on, it stands at `d`.
-    int32_t land_from(float d, int32_t flag = 1) { return start(42, flag, static_cast<int32_t>(path), d + 3 * SECOND_AT_200); }
+    int32_t land_from(float d, int32_t flag = 1) {
+        return start(42, flag, static_cast<int32_t>(path), d + 3 * SECOND_AT_200);
+    }
 
     int32_t action_time_left_of(int32_t n) { return static_cast<int32_t>(send(KVRN_CMD_TIME_LEFT, n)); }
 
@@ -98,13 +100,10 @@ TEST_F(LandingRun, HeightSwayAndSequencesByDistance) {
         int32_t last_sequence;  // word3 after the start
         bool flare_posted;
     } cases[] = {
-        {400, 55.0f, 10, false},
-        {250, 32.5f, 10, false},
-        {200, 25.0f, 10, false},   // the glide line meets the flare curve
-        {100, 11.25f, 11, true},
-        {50, 5.3125f, 11, true},   // low: the roll fades with the height
-        {0, 0.0f, 11, true},
-        {-50, 0.0f, 11, true},
+        {400, 55.0f, 10, false}, {250, 32.5f, 10, false},
+        {200, 25.0f, 10, false},                           // the glide line meets the flare curve
+        {100, 11.25f, 11, true}, {50, 5.3125f, 11, true},  // low: the roll fades with the height
+        {0, 0.0f, 11, true},     {-50, 0.0f, 11, true},
     };
     for (const Case& c : cases) {
         SetUp();

@@ -9,8 +9,8 @@ const float NOSE_CIRCUMFERENCE = 2.607522f;
 const float MAIN_CIRCUMFERENCE = 3.8327432f;
 const wchar_t* const nose_tyres[] = {L"tire001", L"tire002"};
 const wchar_t* const main_tyres[] = {L"tire003", L"tire004", L"tire005", L"tire006"};
-const wchar_t* const wheel_well[] = {L"01body03",       L"0101t1Rshaft", L"Z_0102t1Rshaf", L"0202t1Rshaft",
-                                     L"0101t1Lshaft",   L"Z_0102t1Lshaft", L"0202t1Lshaft", L"tire_off"};
+const wchar_t* const wheel_well[] = {L"01body03",     L"0101t1Rshaft",   L"Z_0102t1Rshaf", L"0202t1Rshaft",
+                                     L"0101t1Lshaft", L"Z_0102t1Lshaft", L"0202t1Lshaft",  L"tire_off"};
 
 class GearTest : public ReferenceTest {
 protected:
@@ -32,7 +32,7 @@ TEST_F(GearTest, NoseGearPhases) {
         bool extending, shown;
         float door, strut;
     } cases[] = {
-        {0.0f, true, false, 0, 115},  {0.05f, true, false, 0, 115}, {0.2f, true, true, 40, 115},
+        {0.0f, true, false, 0, 115},  {0.05f, true, false, 0, 115},  {0.2f, true, true, 40, 115},
         {0.2f, false, true, 40, 115}, {0.6f, true, true, 80, 57.5f}, {0.95f, true, true, 80, 0},
         {1.0f, true, true, 80, 0},
     };

@@ -6,8 +6,8 @@
 #include "aircraft_fixture.h"
 
 namespace {
-const wchar_t* const lamps[] = {L"atlightu", L"atlightd", L"ldlightl1", L"ldlightl2", L"ldlight",
-                                L"wglightl", L"wglightr", nullptr};
+const wchar_t* const lamps[] = {L"atlightu", L"atlightd", L"ldlightl1", L"ldlightl2",
+                                L"ldlight",  L"wglightl", L"wglightr",  nullptr};
 
 class LightsTest : public ReferenceTest {
 protected:
@@ -51,8 +51,10 @@ TEST_F(LightsTest, BeaconFlashesUpperThenLowerLamp) {
     struct Case {
         int32_t ms;  // into the beacon second
         float upper, lower;
-    } cases[] = {{0, 0, 0},   {25, 2.0f * 0.70710678f, 0}, {50, 2.0f, 0}, {125, 0, 3.0f * 0.70710678f},
-                 {150, 0, 3.0f}, {200, 0, 0}, {800, 0, 0}, {1050, 2.0f, 0}};
+    } cases[] = {{0, 0, 0},      {25, 2.0f * 0.70710678f, 0},
+                 {50, 2.0f, 0},  {125, 0, 3.0f * 0.70710678f},
+                 {150, 0, 3.0f}, {200, 0, 0},
+                 {800, 0, 0},    {1050, 2.0f, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "ms " << c.ms);
         start(30, 1);
@@ -164,7 +166,7 @@ TEST_F(LightsTest, LightParametersOffSwitchesLight7OffAndKeepsItOff) {
 
 TEST_F(LightsTest, DynamicLightThroughABeaconSecond) {
     struct Case {
-        int32_t ms;          // into the beacon second
+        int32_t ms;  // into the beacon second
         bool nav, strobes;
         bool on;
         float range;

@@ -75,8 +75,8 @@ TEST_F(SequencesTest, ResetAfterAFlightParksAgain) {
     tick(3000);
     uint32_t mark = log_mark();
     EXPECT_EQ(send(KVRN_CMD_RESET), 0u);
-    std::vector<Post> expected = {p(1, 5), p(21), p(22), p(23), p(24), p(25), p(27, 1), p(28), p(30), p(31), p(32),
-                                  p(33),   p(34), p(35), p(36), p(20), p(37), p(19)};
+    std::vector<Post> expected = {p(1, 5), p(21), p(22), p(23), p(24), p(25), p(27, 1), p(28), p(30),
+                                  p(31),   p(32), p(33), p(34), p(35), p(36), p(20),    p(37), p(19)};
     EXPECT_EQ(posts_since(mark), expected);
     finish();
     expect_parked();
@@ -124,7 +124,10 @@ TEST_F(SequencesTest, TimedSequencesPostAtTheirStart) {
         std::vector<Post> posts;
     } cases[] = {
         {6, 0, 0, 3000, {p(34, 1, 0), p(20)}},
-        {8, 1, 50, 10000,
+        {8,
+         1,
+         50,
+         10000,
          {p(32, 100), p(35, 1), p(36, 1), p(30, 1), p(27, 0), p(31, 1), p(23), p(33), p(34, 0, 0), p(20, 0, 0, 0, 50)}},
         {8, 0, 50, 10000, {p(30, 1), p(27, 0), p(31, 1), p(23), p(33), p(34, 0, 0), p(20, 0, 0, 0, 50)}},
         {10, 1, 40, 12000, {p(32), p(36), p(23, 100), p(24, 100), p(27, 1), p(33, 100), p(20, 0, 0, 0, 40)}},
@@ -174,8 +177,8 @@ TEST_F(SequencesTest, BodyPitchOverTheTimedSequences) {
         int32_t ms;
         float pitch;
     } cases[] = {
-        {6, 0, 1500, 3},  {6, 0, 3000, 6},   {8, 6, 5000, 3},    {8, 6, 10000, 0}, {8, 4, 2500, 3},
-        {10, 0, 6000, 1}, {10, 0, 12000, 2}, {12, 0, 1500, 2},  {12, 0, 3000, 0},
+        {6, 0, 1500, 3},  {6, 0, 3000, 6},   {8, 6, 5000, 3},  {8, 6, 10000, 0}, {8, 4, 2500, 3},
+        {10, 0, 6000, 1}, {10, 0, 12000, 2}, {12, 0, 1500, 2}, {12, 0, 3000, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "slot " << c.slot << " after " << c.ms << " ms");

@@ -12,10 +12,9 @@ TEST_F(SurfacesTest, FlapAndSlatMovesTakeTheirShareOfTheFullTime) {
     struct Case {
         int slot, from, to, duration;
     } cases[] = {
-        {23, 0, 100, 8000}, {23, 100, 50, 4000}, {23, 50, 80, 2400}, {23, 30, 30, 0},
-        {24, 0, 50, 2000},  {24, 50, 100, 2000}, {24, 100, 0, 4000},
-        {23, 0, 150, 8000},  // a target beyond the stop is held at 100
-        {23, 20, -10, 1600}, // and one below it at 0
+        {23, 0, 100, 8000},  {23, 100, 50, 4000}, {23, 50, 80, 2400}, {23, 30, 30, 0}, {24, 0, 50, 2000},
+        {24, 50, 100, 2000}, {24, 100, 0, 4000},  {23, 0, 150, 8000},  // a target beyond the stop is held at 100
+        {23, 20, -10, 1600},                                           // and one below it at 0
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "slot " << c.slot << " from " << c.from << " to " << c.to);
@@ -33,13 +32,13 @@ TEST_F(SurfacesTest, FlapLayersFollowTheSettingHalfWay) {
         const wchar_t* name;
         Vec3 translation, rotation;
     } cases[] = {
-        {L"X_flap0101", {-0.025f, 0, 0.1f}, {12.5f, 0, 0}},  {L"X_flap0201", {0, 0, 0.1f}, {12.5f, 0, 0}},
-        {L"X_flap0301", {0, 0, 0.1f}, {12.5f, 0, 0}},        {L"X_flap0401", {0.025f, 0, 0.1f}, {12.5f, 0, 0}},
-        {L"X_flap0102", {0, 0, 0.05f}, {10, 0, 0}},          {L"X_flap0202", {0, 0, 0.05f}, {10, 0, 0}},
-        {L"X_flap0302", {0, 0, 0.05f}, {10, 0, 0}},          {L"X_flap0402", {0, 0, 0.05f}, {10, 0, 0}},
-        {L"X_flaparm_01", {0, 0, 0}, {15, 0, 0}},            {L"X_flaparm_02", {0, 0, 0}, {15, 0, 0}},
-        {L"X_flaparm_03", {0, 0, 0}, {10, 0, 0}},            {L"X_flaparm_04", {0, 0, 0}, {10, 0, 0}},
-        {L"X_flaparm_05", {0, 0, 0}, {15, 0, 0}},            {L"X_flaparm_06", {0, 0, 0}, {15, 0, 0}},
+        {L"X_flap0101", {-0.025f, 0, 0.1f}, {12.5f, 0, 0}}, {L"X_flap0201", {0, 0, 0.1f}, {12.5f, 0, 0}},
+        {L"X_flap0301", {0, 0, 0.1f}, {12.5f, 0, 0}},       {L"X_flap0401", {0.025f, 0, 0.1f}, {12.5f, 0, 0}},
+        {L"X_flap0102", {0, 0, 0.05f}, {10, 0, 0}},         {L"X_flap0202", {0, 0, 0.05f}, {10, 0, 0}},
+        {L"X_flap0302", {0, 0, 0.05f}, {10, 0, 0}},         {L"X_flap0402", {0, 0, 0.05f}, {10, 0, 0}},
+        {L"X_flaparm_01", {0, 0, 0}, {15, 0, 0}},           {L"X_flaparm_02", {0, 0, 0}, {15, 0, 0}},
+        {L"X_flaparm_03", {0, 0, 0}, {10, 0, 0}},           {L"X_flaparm_04", {0, 0, 0}, {10, 0, 0}},
+        {L"X_flaparm_05", {0, 0, 0}, {15, 0, 0}},           {L"X_flaparm_06", {0, 0, 0}, {15, 0, 0}},
     };
     for (const Case& c : cases) {
         expect_vec(translation(c.name), c.translation, narrow(c.name) + " translation");

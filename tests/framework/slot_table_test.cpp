@@ -1,6 +1,6 @@
 // The slot table of an aircraft type as changes to base rows: rows replaced, left out, added
-// above the base, other layers, durations and routines; the object's root before named layers; `timed` from the layer count; constant words,
-// scale presets and base scales; the table size; and the reset plan with its word clears. The
+// above the base, other layers, durations and routines; the object's root before named layers; `timed` from the layer
+// count; constant words, scale presets and base scales; the table size; and the reset plan with its word clears. The
 // framework is linked into this program with a test type.
 #include <vector>
 
@@ -150,9 +150,9 @@ TEST_F(SlotTable_, ConstantsPresetsAndBaseScales) {
 // post made whether or not its slot is built, and the words cleared once the gear is posted.
 TEST_F(SlotTable_, ResetIsTheReferenceResetWithTheTypesChanges) {
     const Post expected[] = {
-        {1, 5, 0, 0, 0},  {21, 0, 0, 0, 0}, {22, 0, 0, 0, 0}, {23, 0, 0, 0, 0}, {24, 0, 0, 0, 0},
+        {1, 5, 0, 0, 0},  {21, 0, 0, 0, 0}, {22, 0, 0, 0, 0},       {23, 0, 0, 0, 0}, {24, 0, 0, 0, 0},
         {25, 0, 0, 0, 0}, {27, 1, 0, 0, 0}, {23, 9, 8, 1.5f, 2.5f}, {30, 0, 0, 0, 0}, {31, 0, 0, 0, 0},
-        {32, 0, 0, 0, 0}, {33, 0, 0, 0, 0}, {34, 0, 0, 0, 0}, {35, 0, 0, 0, 0}, {36, 0, 0, 0, 0},
+        {32, 0, 0, 0, 0}, {33, 0, 0, 0, 0}, {34, 0, 0, 0, 0},       {35, 0, 0, 0, 0}, {36, 0, 0, 0, 0},
         {20, 0, 0, 0, 0}, {37, 0, 0, 0, 0}, {19, 0, 0, 0, 0},
     };
     EXPECT_EQ(posts_since(mark), std::vector<Post>(std::begin(expected), std::end(expected)));

@@ -11,7 +11,6 @@ const float HALF_PI = 1.57079632679f;
 class Acplug01 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug01.dll"; }
-
 };
 
 TEST_F(Acplug01, FlapSlotLooksUpFourArms) {
@@ -86,8 +85,8 @@ TEST_F(Acplug01, FlightThroughTheSequences) {
         float height;  // fval2
         int32_t ms;    // -1: to the end
     } steps[] = {
-        {SLOT_LIGHT_PARAMS, 1, 0, 0},  {SEQ_NAV_LIGHTS_ON, 1, 0, 0}, {SEQ_BEACON_ON, 0, 0, 500},
-        {SLOT_ENGINES, 100, 0, -1},    {SEQ_DEPARTURE, 1, 0, -1},    {SEQ_LANDING_LIGHTS_ON, 1, 0, -1},
+        {SLOT_LIGHT_PARAMS, 1, 0, 0}, {SEQ_NAV_LIGHTS_ON, 1, 0, 0}, {SEQ_BEACON_ON, 0, 0, 500},
+        {SLOT_ENGINES, 100, 0, -1},   {SEQ_DEPARTURE, 1, 0, -1},    {SEQ_LANDING_LIGHTS_ON, 1, 0, -1},
         {SEQ_ROTATE, 0, 0, -1},
     };
     for (const Step& s : steps) run(s.command, s.ival1, s.ms, s.command == SLOT_ENGINES ? 1 : 0, 0, s.height);

@@ -13,11 +13,10 @@ protected:
 
 TEST_F(Acplug04, FlapPanelsAndArmsAtChosenSettings) {
     const FlapCase cases[] = {
-        {L"X_flap0101", 0.4f, 28},    {L"X_flap0401", 0.4f, 28},    {L"X_flap0201", 0.4f, 22},
-        {L"X_flap0301", 0.4f, 22},    {L"X_flap0202", 0, 24},       {L"X_flap0302", 0, 24},
-        {L"X_flaparm_01", 0, 30},     {L"X_flaparm_02", 0, 30},     {L"X_flaparm_05", 0, 30},
-        {L"X_flaparm_06", 0, 30},     {L"X_flaparm_03", 0, 15},     {L"X_flaparm_04", 0, 15},
-        {L"X_flaparm_0301", 0, 25},   {L"X_flaparm_0401", 0, 25},
+        {L"X_flap0101", 0.4f, 28},  {L"X_flap0401", 0.4f, 28},  {L"X_flap0201", 0.4f, 22}, {L"X_flap0301", 0.4f, 22},
+        {L"X_flap0202", 0, 24},     {L"X_flap0302", 0, 24},     {L"X_flaparm_01", 0, 30},  {L"X_flaparm_02", 0, 30},
+        {L"X_flaparm_05", 0, 30},   {L"X_flaparm_06", 0, 30},   {L"X_flaparm_03", 0, 15},  {L"X_flaparm_04", 0, 15},
+        {L"X_flaparm_0301", 0, 25}, {L"X_flaparm_0401", 0, 25},
     };
     expect_flaps_at_half_and_full(cases);
     run(SLOT_FLAPS, 0, -1);

@@ -49,10 +49,9 @@ TEST_F(Acplug05, ReverserDoorsPivotBothWays) {
 
 TEST_F(Acplug05, FlapPanelsSlideAndTurnWithEightArms) {
     const FlapCase cases[] = {
-        {L"X_flap0101", 0.2f, 35},   {L"X_flap0201", 0.2f, 32},   {L"X_flap0301", 0.2f, 32},
-        {L"X_flap0401", 0.2f, 32},   {L"X_flaparm_01", 0, 19},    {L"X_flaparm_08", 0, 19},
-        {L"X_flaparm_02", 0, 23},    {L"X_flaparm_07", 0, 23},    {L"X_flaparm_03", 0, 25},
-        {L"X_flaparm_06", 0, 25},    {L"X_flaparm_04", 0, 24},    {L"X_flaparm_05", 0, 24},
+        {L"X_flap0101", 0.2f, 35}, {L"X_flap0201", 0.2f, 32}, {L"X_flap0301", 0.2f, 32}, {L"X_flap0401", 0.2f, 32},
+        {L"X_flaparm_01", 0, 19},  {L"X_flaparm_08", 0, 19},  {L"X_flaparm_02", 0, 23},  {L"X_flaparm_07", 0, 23},
+        {L"X_flaparm_03", 0, 25},  {L"X_flaparm_06", 0, 25},  {L"X_flaparm_04", 0, 24},  {L"X_flaparm_05", 0, 24},
     };
     expect_flaps_at_half_and_full(cases);
     EXPECT_EQ(handle(L"X_flap0102"), 0u) << "single panels";
@@ -90,8 +89,8 @@ TEST_F(Acplug05, MainGearAtChosenProgress) {
         float p;
         float d, l, s, b, y;  // main struts, wing doors, outer shafts, inner shafts and their height
     } cases[] = {
-        {0.0f, 0, 0, 86, 30, -2.3f},   {0.2f, 64, 0, 86, 30, -2.3f},    {0.4f, 80, 24, 60.2f, 30, -2.3f},
-        {0.6f, 80, 56, 25.8f, 15, -2.15f}, {0.8f, 64, 80, 0, 0, -2.0f}, {1.0f, 0, 80, 0, 0, -2.0f},
+        {0.0f, 0, 0, 86, 30, -2.3f},       {0.2f, 64, 0, 86, 30, -2.3f}, {0.4f, 80, 24, 60.2f, 30, -2.3f},
+        {0.6f, 80, 56, 25.8f, 15, -2.15f}, {0.8f, 64, 80, 0, 0, -2.0f},  {1.0f, 0, 80, 0, 0, -2.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
@@ -118,7 +117,7 @@ TEST_F(Acplug05, DoorSwingsOutInTheFirstHalfAndBackInTheLast) {
         int32_t from;  // 0: opening from closed, 1: closing from open
         float p, angle;
     } cases[] = {
-        {0, 0.25f, -95.459415f}, {0, 0.5f, -135}, {0, 0.75f, -135}, {0, 1.0f, -135},
+        {0, 0.25f, -95.459415f}, {0, 0.5f, -135}, {0, 0.75f, -135},        {0, 1.0f, -135},
         {1, 0.75f, -135},        {1, 0.5f, -135}, {1, 0.25f, -39.540585f}, {1, 0.0f, 0},
     };
     for (const Case& c : cases) {

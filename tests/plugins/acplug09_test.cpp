@@ -7,8 +7,8 @@
 #include "aircraft_fixture.h"
 
 namespace {
-const wchar_t* const landing_beams[] = {L"ldlightl", L"ldlightl1", L"ldlightl2", L"ldlightl3",
-                                        L"ldlightr", L"ldlightr1", L"ldlightr2", L"ldlightr3", nullptr};
+const wchar_t* const landing_beams[] = {L"ldlightl",  L"ldlightl1", L"ldlightl2", L"ldlightl3", L"ldlightr",
+                                        L"ldlightr1", L"ldlightr2", L"ldlightr3", nullptr};
 const float MAIN_BEAM_BASE = 2.0f, SIDE_BEAM_BASE = 3.0f;
 
 class Acplug09 : public AircraftTest {
@@ -69,8 +69,7 @@ TEST_F(Acplug09, ResetParksTheStairBeforeTheLights) {
     send(KVRN_CMD_RESET);
     std::vector<int32_t> commands;
     for (const Post& post : posts_since(mark)) commands.push_back(post.command);
-    const std::vector<int32_t> expected = {1,  21, 22, 23, 24, 25, 27, 28, 29, 30,
-                                           31, 32, 33, 34, 35, 36, 20, 37, 19};
+    const std::vector<int32_t> expected = {1, 21, 22, 23, 24, 25, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 20, 37, 19};
     EXPECT_EQ(commands, expected);
     EXPECT_EQ(slot(SLOT_SECOND_DOOR)->direction, -1) << "posted closed";
 }
@@ -120,10 +119,8 @@ TEST_F(Acplug09, MainGearAtChosenProgress) {
         float p;
         float b, a, t1, o, t2, h, s;  // main struts, wing doors, outer shafts, inner shafts
     } cases[] = {
-        {0.0f, 0, 0, 85, 0.5f, 30, 0.22595f, 1.75f},
-        {0.2f, 64, 0, 85, 0.5f, 30, 0.22595f, 1.75f},
-        {0.5f, 80, 65, 42.5f, 0.25f, 15, 0.17595f, 1.3575f},
-        {0.8f, 64, 130, 0, 0, 0, 0.12595f, 0.965f},
+        {0.0f, 0, 0, 85, 0.5f, 30, 0.22595f, 1.75f},         {0.2f, 64, 0, 85, 0.5f, 30, 0.22595f, 1.75f},
+        {0.5f, 80, 65, 42.5f, 0.25f, 15, 0.17595f, 1.3575f}, {0.8f, 64, 130, 0, 0, 0, 0.12595f, 0.965f},
         {1.0f, 0, 130, 0, 0, 0, 0.12595f, 0.965f},
     };
     for (const Case& c : cases) {

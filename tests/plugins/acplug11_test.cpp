@@ -94,12 +94,9 @@ TEST_F(Acplug11, GearIntoTheNacelles) {
         float p;
         float nose_doors, strut, doors, leg, shaft, lift;
     } cases[] = {
-        {0.0f, 0, 120, 0, 0, 110, 0.1f},
-        {0.05f, 0, 120, 18, 0, 110, 0.1f},
-        {0.25f, 45, 120, 90, 0, 110, 0.1f},
-        {0.5f, 90, 96, 90, -115 * sinf(HALF_PI / 2), 55, 0.05f},
-        {0.8f, 90, 24, 72, -115, 0, 0},
-        {1.0f, 90, 0, 0, -115, 0, 0},
+        {0.0f, 0, 120, 0, 0, 110, 0.1f},    {0.05f, 0, 120, 18, 0, 110, 0.1f},
+        {0.25f, 45, 120, 90, 0, 110, 0.1f}, {0.5f, 90, 96, 90, -115 * sinf(HALF_PI / 2), 55, 0.05f},
+        {0.8f, 90, 24, 72, -115, 0, 0},     {1.0f, 90, 0, 0, -115, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
@@ -129,15 +126,11 @@ TEST_F(Acplug11, BladePitchRemembersTheLastChange) {
         float pitch;
         bool hub_shown, disc_shown;
     } cases[] = {
-        {0, 5, -1, 35, true, false},
-        {0, 15, -1, 40 + 20 * sinf(HALF_PI / 3), true, false},
-        {0, 25, -1, 60, true, false},
-        {0, 50, -1, 60, true, true},
-        {0, 100, -1, 60, false, true},
-        {100, 0, 10000, 30, true, true},   // at 50 on the way down
-        {100, 0, 18000, 30, true, false},  // at 10
-        {100, 50, -1, 30, true, true},
-        {100, 0, -1, 30, true, false},
+        {0, 5, -1, 35, true, false},      {0, 15, -1, 40 + 20 * sinf(HALF_PI / 3), true, false},
+        {0, 25, -1, 60, true, false},     {0, 50, -1, 60, true, true},
+        {0, 100, -1, 60, false, true},    {100, 0, 10000, 30, true, true},  // at 50 on the way down
+        {100, 0, 18000, 30, true, false},                                   // at 10
+        {100, 50, -1, 30, true, true},    {100, 0, -1, 30, true, false},
         {50, 100, -1, 60, false, true},
     };
     const wchar_t* const blades[] = {L"Y_01e1low", L"Y_02e1low", L"Y_03e1low", L"Y_04e1low",
@@ -208,10 +201,10 @@ TEST_F(Acplug11, ResetParksTheAircraft) {
     start(KVRN_CMD_RESET);
     std::vector<int32_t> commands;
     for (const Post& post : posts_since(mark)) commands.push_back(post.command);
-    EXPECT_EQ(commands, (std::vector<int32_t>{SLOT_FLAPS, SLOT_NOSE_STEER, SLOT_GEAR, SLOT_ENGINES, SLOT_BEACON,
-                                              SLOT_NAV_LIGHTS, SLOT_ROLIGHT, SLOT_LANDING_LIGHTS, SLOT_FRONT_LIGHT,
-                                              SLOT_LOGO_LIGHT, SLOT_STROBES, SLOT_BODY_PITCH, SLOT_SECOND_DOOR,
-                                              SLOT_DOOR, SLOT_LIGHT_PARAMS}));
+    EXPECT_EQ(commands,
+              (std::vector<int32_t>{SLOT_FLAPS, SLOT_NOSE_STEER, SLOT_GEAR, SLOT_ENGINES, SLOT_BEACON, SLOT_NAV_LIGHTS,
+                                    SLOT_ROLIGHT, SLOT_LANDING_LIGHTS, SLOT_FRONT_LIGHT, SLOT_LOGO_LIGHT, SLOT_STROBES,
+                                    SLOT_BODY_PITCH, SLOT_SECOND_DOOR, SLOT_DOOR, SLOT_LIGHT_PARAMS}));
     finish();
     EXPECT_TRUE(visible(L"nosegear")) << "gear down";
     EXPECT_FALSE(visible(L"S1door01"));

@@ -8,8 +8,8 @@
 #include "aircraft_fixture.h"
 
 namespace {
-const float LAMP_BASE = 2.0f;   // "ldlightl1", the lamp inside "ldlightl"
-const float GLOW_BASE = 7.0f;   // "ldlightl" itself, which the landing lights do not read
+const float LAMP_BASE = 2.0f;  // "ldlightl1", the lamp inside "ldlightl"
+const float GLOW_BASE = 7.0f;  // "ldlightl" itself, which the landing lights do not read
 
 class Acplug12 : public AircraftTest {
 protected:
@@ -34,11 +34,11 @@ TEST_F(Acplug12, ReverserDoorsSwingOpenInPairs) {
         bool deployed;
         float angle, lift;
     } cases[] = {
-        {0, 1, 500, true, 37.65f, 0.01f},   // half out
-        {0, 1, -1, true, 75.15f, 0.01f},    // out
-        {0, 1, 1, true, 0.225f, 0.01f},     // just out of the stowed position: the doors jump open
-        {1, 0, 750, true, 18.9f, 0.01f},    // three quarters stowed
-        {1, 0, -1, false, 0.0f, 0.0f},      // stowed
+        {0, 1, 500, true, 37.65f, 0.01f},  // half out
+        {0, 1, -1, true, 75.15f, 0.01f},   // out
+        {0, 1, 1, true, 0.225f, 0.01f},    // just out of the stowed position: the doors jump open
+        {1, 0, 750, true, 18.9f, 0.01f},   // three quarters stowed
+        {1, 0, -1, false, 0.0f, 0.0f},     // stowed
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.from << " for " << c.ms << " ms");
@@ -64,13 +64,12 @@ TEST_F(Acplug12, CabinDoorSwingsOpenAndShowsItsStepOnlyAtTheEnd) {
         float angle;
         bool body, step;
     } cases[] = {
-        {0, 1, 1350, 62.5f, true, false},    // p 0.45: half way on the ease
-        {0, 1, 450, 8.3734f, true, false},     // p 0.15
-        {0, 1, 2700, 125, true, false},      // p 0.9: open, the clock still running
-        {0, 1, 2850, 125, true, false},
-        {0, 1, -1, 125, true, true},         // the clock has ended: the step is out
-        {1, 0, 1500, 73.3530f, true, false}, // closing, p 0.5
-        {1, 0, -1, 0, false, false},         // closed
+        {0, 1, 1350, 62.5f, true, false},                                  // p 0.45: half way on the ease
+        {0, 1, 450, 8.3734f, true, false},                                 // p 0.15
+        {0, 1, 2700, 125, true, false},                                    // p 0.9: open, the clock still running
+        {0, 1, 2850, 125, true, false},      {0, 1, -1, 125, true, true},  // the clock has ended: the step is out
+        {1, 0, 1500, 73.3530f, true, false},                               // closing, p 0.5
+        {1, 0, -1, 0, false, false},                                       // closed
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.from << " for " << c.ms << " ms");
@@ -88,10 +87,12 @@ TEST_F(Acplug12, NoseGearAtChosenProgress) {
         bool shown;
         float strut, doors, rear_door, drop, slide;
     } cases[] = {
-        {0.05f, false, 125, 0, 0, 0, 0},     {0.2f, true, 125, 40, 0, 0, 0},
+        {0.05f, false, 125, 0, 0, 0, 0},
+        {0.2f, true, 125, 40, 0, 0, 0},
         {0.35f, true, 109.375f, 80, 1.25f, 0.09375f, 0},
         {0.5f, true, 62.5f, 80, 5, 0.15f, 0.1575f},
-        {0.8f, true, 0, 40, 10, 0.15f, 0.42f}, {1.0f, true, 0, 0, 10, 0.15f, 0.42f},
+        {0.8f, true, 0, 40, 10, 0.15f, 0.42f},
+        {1.0f, true, 0, 0, 10, 0.15f, 0.42f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
@@ -111,8 +112,8 @@ TEST_F(Acplug12, MainGearAtChosenProgress) {
         float p;
         float doors, wing_doors, strut, spread;
     } cases[] = {
-        {0.0f, 0, 0, 91, 0.2f},   {0.1f, 36, 0, 91, 0.2f}, {0.5f, 90, 60, 45.5f, 0.1f},
-        {0.875f, 45, 120, 0, 0},  {1.0f, 0, 120, 0, 0},
+        {0.0f, 0, 0, 91, 0.2f},  {0.1f, 36, 0, 91, 0.2f}, {0.5f, 90, 60, 45.5f, 0.1f},
+        {0.875f, 45, 120, 0, 0}, {1.0f, 0, 120, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);

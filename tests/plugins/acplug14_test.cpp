@@ -36,7 +36,10 @@ TEST_F(Acplug14, EightSpoilerPanelsUnderNineCovers) {
         bool shown;
         float angle;
     } cases[] = {
-        {0, 0.5f, true, -40}, {0, 1.0f, true, -80}, {1, 0.25f, true, -20}, {1, 0.0f, false, 0},
+        {0, 0.5f, true, -40},
+        {0, 1.0f, true, -80},
+        {1, 0.25f, true, -20},
+        {1, 0.0f, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.from ? "stowing" : "deploying") << " at p " << c.p);
@@ -99,8 +102,8 @@ TEST_F(Acplug14, NoseGearAtChosenProgress) {
         bool shown;
         float strut, doors, rear_door;
     } cases[] = {
-        {0, 0.05f, false, 115, 0, 0},  {0, 0.2f, true, 115, 45, -57.5f}, {0, 0.3f, true, 115, 90, -115},
-        {0, 0.5f, true, 57.5f, 90, -115}, {0, 0.8f, true, 0, 45, -115}, {0, 1.0f, true, 0, 0, -115},
+        {0, 0.05f, false, 115, 0, 0},     {0, 0.2f, true, 115, 45, -57.5f}, {0, 0.3f, true, 115, 90, -115},
+        {0, 0.5f, true, 57.5f, 90, -115}, {0, 0.8f, true, 0, 45, -115},     {0, 1.0f, true, 0, 0, -115},
         {1, 0.5f, true, 57.5f, 90, -115}, {1, 0.0f, false, 115, 0, 0},
     };
     for (const Case& c : cases) {
@@ -120,8 +123,8 @@ TEST_F(Acplug14, MainGearAtChosenProgress) {
         float p;
         float wing_door_1, wing_door_2, outer, inner;
     } cases[] = {
-        {0.0f, -115, 0, 83, 0},   {0.125f, -57.5f, -57.5f, 83, 0}, {0.25f, 0, -115, 83, 45},
-        {0.375f, 0, -115, 41.5f, 45}, {0.625f, 0, -115, 0, 22.5f}, {1.0f, 0, -115, 0, 0},
+        {0.0f, -115, 0, 83, 0},       {0.125f, -57.5f, -57.5f, 83, 0}, {0.25f, 0, -115, 83, 45},
+        {0.375f, 0, -115, 41.5f, 45}, {0.625f, 0, -115, 0, 22.5f},     {1.0f, 0, -115, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
@@ -162,8 +165,7 @@ TEST_F(Acplug14, FrontAndRearDoors) {
         {SLOT_DOOR, 6000, 1, 0.0f, L"04body03", L"Z_door02", 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "slot " << c.slot << (c.from ? " closing" : " opening") << " at p "
-                                        << c.p);
+        SCOPED_TRACE(testing::Message() << "slot " << c.slot << (c.from ? " closing" : " opening") << " at p " << c.p);
         run(c.slot, c.from, -1);
         EXPECT_EQ(start(c.slot, c.from ? 0 : 1), c.full_ms);
         float part = c.from == 0 ? c.p : 1.0f - c.p;

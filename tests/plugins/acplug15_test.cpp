@@ -106,7 +106,9 @@ TEST_F(Acplug15, LadderToStateOneWithTheDoorStill) {
         EXPECT_NEAR(door(), 30, 1e-4f);
     }
     finish();
-    auto changes = [&] { return layer(L"ps01").switches + layer(L"ps01").transparency_sets + layer(L"X_door01").moves; };
+    auto changes = [&] {
+        return layer(L"ps01").switches + layer(L"ps01").transparency_sets + layer(L"X_door01").moves;
+    };
     uint32_t before = changes();
     EXPECT_EQ(run(SLOT_DOOR_LADDER, 1, -1, 1), DOOR_LADDER_MS) << "the same states again: the clock runs";
     EXPECT_EQ(changes(), before) << "nothing moves";
@@ -117,8 +119,11 @@ TEST_F(Acplug15, LadderBackToStateZero) {
         int32_t ms;
         uint32_t transparency;
         bool ps01, trap;
-    } cases[] = {{500, 0, true, false},  {1500, 0, true, true}, {2500, 127, true, true},
-                 {2999, 254, true, true}, {3000, 255, false, true}};
+    } cases[] = {{500, 0, true, false},
+                 {1500, 0, true, true},
+                 {2500, 127, true, true},
+                 {2999, 254, true, true},
+                 {3000, 255, false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ms << " ms in");
         run(SLOT_DOOR_LADDER, 1, -1, 1);
@@ -132,9 +137,9 @@ TEST_F(Acplug15, CockpitDoorSwingsOverNineTenthsOfTheRun) {
         int32_t from, wish, ms;
         float angle;
     } cases[] = {
-        {0, 1, 1350, 15},           // opening, p 0.45
-        {0, 1, 2700, 30},           // p 0.9: open
-        {1, 0, 150, 30},            // closing, p 0.05: not yet moving
+        {0, 1, 1350, 15},  // opening, p 0.45
+        {0, 1, 2700, 30},  // p 0.9: open
+        {1, 0, 150, 30},   // closing, p 0.05: not yet moving
         {1, 0, 1500, 30 * 0.5f / 0.9f},
         {1, 0, -1, 0},
     };
@@ -172,7 +177,7 @@ TEST_F(Acplug15, MainStrutsCompressBelowHalfAUnit) {
 TEST_F(Acplug15, StabilatorsFollowEveryPitchOfTheFlightPhases) {
     struct Case {
         int32_t slot, ival1, ms;
-        float height;      // fval2 of the start
+        float height;  // fval2 of the start
         float pitch, pitch_height;
     } cases[] = {
         {SEQ_ROTATE, 0, 1500, 0, 3, 0},
@@ -211,9 +216,8 @@ TEST_F(Acplug15, NoseGearAtChosenProgress) {
         bool shown;
         float n, k, r, s, u, w;
     } cases[] = {
-        {0.05f, false, 90, 60, 0, 0, 0, 0}, {0.2f, true, 90, 60, 40, 0, 0, 0},
-        {0.25f, true, 90, 60, 60, 35, 45, 0}, {0.4f, true, 75, 60, 80, 70, 90, 7},
-        {0.6f, true, 45, 45, 80, 70, 90, 21}, {0.8f, true, 15, 15, 80, 70, 90, 28},
+        {0.05f, false, 90, 60, 0, 0, 0, 0},  {0.2f, true, 90, 60, 40, 0, 0, 0},    {0.25f, true, 90, 60, 60, 35, 45, 0},
+        {0.4f, true, 75, 60, 80, 70, 90, 7}, {0.6f, true, 45, 45, 80, 70, 90, 21}, {0.8f, true, 15, 15, 80, 70, 90, 28},
         {1.0f, true, 0, 0, 80, 70, 90, 28},
     };
     for (const Case& c : cases) {
@@ -240,7 +244,7 @@ TEST_F(Acplug15, MainGearAtChosenProgress) {
         {0.05f, 0, 90, 90, 1.1f, 0.5f, 0, 45, 0},
         {0.1f, 0, 90, 90, 1.1f, 0.5f, 0, 90, 0},
         {0.275f, 6.5f, 83.1492f, 67.5f, 0.825f, 0.375f, 72.0343f, 90, 95.3407f},  // m 0.25
-        {0.45f, 13, 63.6396f, 45, 0.55f, 0.25f, 90, 90, 110},                    // m 0.5
+        {0.45f, 13, 63.6396f, 45, 0.55f, 0.25f, 90, 90, 110},                     // m 0.5
         {0.8f, 26, 0, 0, 0, 0, 50, 90, 60},
         {1.0f, 26, 0, 0, 0, 0, 50, 90, 60},
     };

@@ -34,8 +34,7 @@ protected:
 
     // Blades a quarter turn apart at headings `quarter` × k, drooping `droop` degrees.
     void expect_blades(float droop, float quarter) {
-        for (int b = 0; b < 4; ++b)
-            expect_vec(rotation(blades[b]), {-droop, quarter * b, 0}, narrow(blades[b]), 1e-3f);
+        for (int b = 0; b < 4; ++b) expect_vec(rotation(blades[b]), {-droop, quarter * b, 0}, narrow(blades[b]), 1e-3f);
     }
     // A rotor's slow and fast layer: shown and transparency of each.
     void expect_rotor(const wchar_t* slow, const wchar_t* fast, bool slow_shown, uint32_t slow_transparency,
@@ -45,8 +44,7 @@ protected:
         EXPECT_EQ(visible(fast), fast_shown) << narrow(fast);
         EXPECT_EQ(layer(fast).transparency, fast_transparency) << narrow(fast);
     }
-    void expect_both_rotors(bool slow_shown, uint32_t slow_transparency, bool fast_shown,
-                            uint32_t fast_transparency) {
+    void expect_both_rotors(bool slow_shown, uint32_t slow_transparency, bool fast_shown, uint32_t fast_transparency) {
         expect_rotor(L"X_e2low", L"X_e2high", slow_shown, slow_transparency, fast_shown, fast_transparency);
         expect_rotor(L"Y_e1low", L"Y_e1high", slow_shown, slow_transparency, fast_shown, fast_transparency);
     }
@@ -107,10 +105,10 @@ TEST_F(Acplug17, RotorsAtSteadyPower) {
         uint32_t slow_transparency, fast_transparency;
         float disc_turn;
     } cases[] = {
-        {50, 100, 72, 2.5f, false, 0, 255, 0},      // 720 degrees a second
+        {50, 100, 72, 2.5f, false, 0, 255, 0},  // 720 degrees a second
         {30, 250, 108, 3.5f, false, 0, 255, 0},
-        {60, 100, 86.4f, 2, false, 0, 255, 0},      // the fade starts above 60
-        {80, 1000, 72, 1, true, 180, 75, 72},       // sin(pi / 4) of 255; discs at 72 a second
+        {60, 100, 86.4f, 2, false, 0, 255, 0},  // the fade starts above 60
+        {80, 1000, 72, 1, true, 180, 75, 72},   // sin(pi / 4) of 255; discs at 72 a second
         {90, 100, 129.6f, 0.5f, true, 235, 20, 8.1f},
     };
     for (const Case& c : cases) {
@@ -139,14 +137,14 @@ TEST_F(Acplug17, CabinDoorsSlideThenSwing) {
         bool body;
         float hinge, out, slide;
     } cases[] = {
-        {1, 0, -1, false, 0, 0, 0},         // closed
-        {0, 1, 350, true, 0, 0.05f, 0},     // p 0.07: stepping out
-        {0, 1, 2100, true, 0, 0.1f, 0.75f}, // p 0.42: half way back, the hinged doors still shut
-        {0, 1, 3500, true, 0, 0.1f, 1.5f},  // p 0.7: slid open
-        {0, 1, 4250, true, 25, 0.1f, 1.5f}, // p 0.85
-        {0, 1, -1, true, 50, 0.1f, 1.5f},   // open
-        {1, 0, 750, true, 25, 0.1f, 1.5f},  // closing, p 0.85
-        {1, 0, 2900, true, 0, 0.1f, 0.75f}, // closing, p 0.42
+        {1, 0, -1, false, 0, 0, 0},          // closed
+        {0, 1, 350, true, 0, 0.05f, 0},      // p 0.07: stepping out
+        {0, 1, 2100, true, 0, 0.1f, 0.75f},  // p 0.42: half way back, the hinged doors still shut
+        {0, 1, 3500, true, 0, 0.1f, 1.5f},   // p 0.7: slid open
+        {0, 1, 4250, true, 25, 0.1f, 1.5f},  // p 0.85
+        {0, 1, -1, true, 50, 0.1f, 1.5f},    // open
+        {1, 0, 750, true, 25, 0.1f, 1.5f},   // closing, p 0.85
+        {1, 0, 2900, true, 0, 0.1f, 0.75f},  // closing, p 0.42
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.from << " for " << c.ms << " ms");
@@ -253,7 +251,9 @@ TEST_F(Acplug17, ImmediatePhasesPost) {
         {SEQ_FLARE, 0, 12, {{SLOT_BODY_PITCH, 0, 0, 5, 14.5f}, {SLOT_STABILIZERS, 0, 0, 8, 0}}},
         {SEQ_FLARE, 0, 4, {{SLOT_BODY_PITCH, 0, 0, 8, 6.5f}, {SLOT_STABILIZERS, 0, 0, 21.2f, 0}}},
         {SEQ_FLARE, 0, 0, {{SLOT_BODY_PITCH, 0, 0, 10, 2.5f}, {SLOT_STABILIZERS, 0, 0, 30, 0}}},
-        {SEQ_BEACON_OFF, 0, 0,
+        {SEQ_BEACON_OFF,
+         0,
+         0,
          {{SLOT_FRONT_LIGHT, 0, 0, 0, 0}, {SLOT_BEACON, 0, 0, 0, 0}, {SLOT_SECOND_DOOR, 1, 0, 0, 0}}},
         {SEQ_NAV_LIGHTS_OFF, 0, 0, {{SLOT_NAV_LIGHTS, 0, 0, 0, 0}, {SLOT_SECOND_DOOR, 0, 0, 0, 0}}},
     };
@@ -271,14 +271,14 @@ TEST_F(Acplug17, TimedPhasesAtChosenProgress) {
         int32_t command, ival1, ms;
         float pitch, height;
     } cases[] = {
-        {SEQ_DEPARTURE, 1, 2000, -2.5f, 1.25f},    // lift-off on a half cosine
+        {SEQ_DEPARTURE, 1, 2000, -2.5f, 1.25f},  // lift-off on a half cosine
         {SEQ_DEPARTURE, 1, 1000, -1.25f, 0.3661f},
         {SEQ_DEPARTURE, 1, -1, -5, 2.5f},
         {SEQ_LANDING_LIGHTS_ON, 1, 1500, -7.5f, 2.5f},
         {SEQ_ROTATE, 0, 1500, -5, 2.5f},
         {SEQ_ROTATE, 0, -1, 0, 2.5f},
-        {SEQ_AFTER_LANDING, 0, 1200, 5, 2.5f},     // p 0.15: settling starts with the nose
-        {SEQ_AFTER_LANDING, 0, 4000, 10, 1.7284f}, // p 0.5: held at 10, descending
+        {SEQ_AFTER_LANDING, 0, 1200, 5, 2.5f},      // p 0.15: settling starts with the nose
+        {SEQ_AFTER_LANDING, 0, 4000, 10, 1.7284f},  // p 0.5: held at 10, descending
         {SEQ_AFTER_LANDING, 0, 6400, 3.3929f, 0.3661f},
         {SEQ_AFTER_LANDING, 0, -1, 0, 0},
     };
@@ -303,7 +303,8 @@ TEST_F(Acplug17, FlightThroughTheSequences) {
 
     uint32_t mark = log_mark();
     EXPECT_EQ(run(SEQ_DEPARTURE, 1, 0), 4000);
-    expect_posts_since(mark, {{SLOT_FRONT_LIGHT, 1, 1, 0, 0}, {SLOT_BEACON, 1, 0, 0, 0}, {SLOT_BODY_PITCH, 0, 0, 0, 0}});
+    expect_posts_since(mark,
+                       {{SLOT_FRONT_LIGHT, 1, 1, 0, 0}, {SLOT_BEACON, 1, 0, 0, 0}, {SLOT_BODY_PITCH, 0, 0, 0, 0}});
     finish();
     EXPECT_NEAR(height(), 2.5f, 1e-5f) << "lifted off";
     EXPECT_NEAR(pitch(), -5, 1e-5f);

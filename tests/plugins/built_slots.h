@@ -13,7 +13,7 @@ inline const wchar_t* const ROOT_LAYER = L"<the object's root layer>";
 
 struct BuiltWord {
     enum Kind { INT, FLOAT, BASE_SCALE_OF, SLOT };
-    int32_t word;          // 1..8
+    int32_t word;  // 1..8
     Kind kind;
     int32_t number;        // INT: the value; SLOT: the slot whose record the word points to
     float value;           // FLOAT: the value
@@ -29,8 +29,8 @@ inline BuiltWord slot_word_of(int32_t word, int32_t slot) { return {word, BuiltW
 
 struct BuiltSlot {
     int32_t slot;
-    uint32_t timed;     // 0: an immediate record
-    int32_t duration;   // ms after create, or SET_BY_START (not checked)
+    uint32_t timed;    // 0: an immediate record
+    int32_t duration;  // ms after create, or SET_BY_START (not checked)
     bool looping;
     std::vector<const wchar_t*> layers;  // in order
     std::vector<BuiltWord> words;

@@ -125,18 +125,24 @@ TEST_P(FourJet, FlapSegmentsAtChosenSettings) {
         Vec3 translation, rotation;  // at f = 1 (r = 1); translation 0 where the layer only turns
         bool late;
     } moves[] = {
-        {L"X_flap0101", {-0.4f, 0, 0.8f}, {40, 0, 0}, false},     {L"X_flap0401", {0.4f, 0, 0.8f}, {40, 0, 0}, false},
-        {L"X_flap0201", {-0.25f, 0, 1}, {20, 0, 0}, false},       {L"X_flap0301", {0.25f, 0, 1}, {20, 0, 0}, false},
+        {L"X_flap0101", {-0.4f, 0, 0.8f}, {40, 0, 0}, false},
+        {L"X_flap0401", {0.4f, 0, 0.8f}, {40, 0, 0}, false},
+        {L"X_flap0201", {-0.25f, 0, 1}, {20, 0, 0}, false},
+        {L"X_flap0301", {0.25f, 0, 1}, {20, 0, 0}, false},
         {L"X_flap0102", {-0.4f, 0.1f, 0.85f}, {0, 0, 1.5f}, false},
         {L"X_flap0402", {0.4f, 0.1f, 0.85f}, {0, 0, -1.5f}, false},
         {L"X_flap0202", {-0.4f, 0.2f, 1.5f}, {10, 0, 0.7f}, false},
         {L"X_flap0302", {0.4f, 0.2f, 1.5f}, {10, 0, -0.7f}, false},
-        {L"X_flap0103", {-0.2f, 0, 0.4f}, {30, 0, 0.6f}, true},   {L"X_flap0203", {-0.25f, 0.05f, 0.7f}, {30, 0, 0.5f}, true},
+        {L"X_flap0103", {-0.2f, 0, 0.4f}, {30, 0, 0.6f}, true},
+        {L"X_flap0203", {-0.25f, 0.05f, 0.7f}, {30, 0, 0.5f}, true},
         {L"X_flap0303", {0.25f, 0.05f, 0.7f}, {30, 0, -0.5f}, true},
         {L"X_flap0403", {0.2f, 0, 0.4f}, {30, 0, -0.8f}, true},
-        {L"X_flaparm_01", {}, {30, 0, 0}, false},                 {L"X_flaparm_08", {}, {30, 0, 0}, false},
-        {L"X_flaparm_02", {}, {28, 0, 0}, false},                 {L"X_flaparm_07", {}, {28, 0, 0}, false},
-        {L"X_flaparm_03", {}, {17, 0, 0}, false},                 {L"X_flaparm_06", {}, {17, 0, 0}, false},
+        {L"X_flaparm_01", {}, {30, 0, 0}, false},
+        {L"X_flaparm_08", {}, {30, 0, 0}, false},
+        {L"X_flaparm_02", {}, {28, 0, 0}, false},
+        {L"X_flaparm_07", {}, {28, 0, 0}, false},
+        {L"X_flaparm_03", {}, {17, 0, 0}, false},
+        {L"X_flaparm_06", {}, {17, 0, 0}, false},
     };
     struct Setting {
         int32_t target;
@@ -214,11 +220,11 @@ TEST_P(FourJet, GearAtChosenProgress) {
         int value;
         float sign;
     } turns[] = {
-        {L"Z_1main01", A, 1},       {L"Z_2main01", A, -1},      {L"Z_1main02", B, -1},      {L"Z_2main02", B, 1},
-        {L"Z_3main01", V, -1},      {L"Z_4main01", V, 1},       {L"Z_3main02", D, 1},       {L"Z_4main02", D, -1},
-        {L"Z_5main01", E, 1},       {L"Z_6main01", E, -1},      {L"Z_7main01", F, -1},      {L"Z_8main01", F, 1},
-        {L"Z_1wing01", W1, -1},     {L"Z_2wing01", W1, 1},      {L"Z_1wing02", W2, -1},     {L"Z_2wing02", W2, 1},
-        {L"Z_01t1Rshaft", S1, 1},   {L"Z_01t1Lshaft", S1, -1},  {L"Z_0101t1Rshaft", S2, 1}, {L"Z_0102t1Lshaft", S2, -1},
+        {L"Z_1main01", A, 1},     {L"Z_2main01", A, -1},     {L"Z_1main02", B, -1},      {L"Z_2main02", B, 1},
+        {L"Z_3main01", V, -1},    {L"Z_4main01", V, 1},      {L"Z_3main02", D, 1},       {L"Z_4main02", D, -1},
+        {L"Z_5main01", E, 1},     {L"Z_6main01", E, -1},     {L"Z_7main01", F, -1},      {L"Z_8main01", F, 1},
+        {L"Z_1wing01", W1, -1},   {L"Z_2wing01", W1, 1},     {L"Z_1wing02", W2, -1},     {L"Z_2wing02", W2, 1},
+        {L"Z_01t1Rshaft", S1, 1}, {L"Z_01t1Lshaft", S1, -1}, {L"Z_0101t1Rshaft", S2, 1}, {L"Z_0102t1Lshaft", S2, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "p " << c.p);
@@ -226,7 +232,8 @@ TEST_P(FourJet, GearAtChosenProgress) {
         drive(SLOT_GEAR, c.p);
         EXPECT_EQ(visible(L"tire"), c.p != 0.0f);
         EXPECT_EQ(visible(L"body03"), c.p != 0.0f);
-        for (const Turn& t : turns) expect_vec(rotation(t.layer), {0, 0, t.sign * c.v[t.value]}, narrow(t.layer), 1e-3f);
+        for (const Turn& t : turns)
+            expect_vec(rotation(t.layer), {0, 0, t.sign * c.v[t.value]}, narrow(t.layer), 1e-3f);
         for (const wchar_t* bogie : {L"X_02t1Rshaft", L"X_02t1Lshaft"})
             expect_vec(rotation(bogie), {c.v[T1], 0, 0}, narrow(bogie), 1e-3f);
         for (const wchar_t* shaft : {L"X_01t2Rshaft", L"X_01t2Lshaft"}) {
@@ -396,8 +403,7 @@ TEST_F(Acplug06, DoorRevealsTheInnerBody) {
         float angle;        // about x
         bool inbody;
     } cases[] = {
-        {1, 2500, 10.2513f, true}, {1, 5000, 35, true}, {1, 10000, 70, true},
-        {0, 5000, 35, true},       {0, 10000, 0, false},
+        {1, 2500, 10.2513f, true}, {1, 5000, 35, true}, {1, 10000, 70, true}, {0, 5000, 35, true}, {0, 10000, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "ival1 " << c.ival1 << " at " << c.ms << " ms");

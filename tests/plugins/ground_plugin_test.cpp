@@ -64,11 +64,20 @@ TEST_F(GroundPlugin, PushedBackOnItsOwnWheelbase) {
         const wchar_t* tow = L"atl";  // the tow vehicle with its body and tow bar
         const wchar_t* body = L"atl_all";
         const wchar_t* bar = L"tbr_L";
-    } cases[] = {{L"acplug08.dll", 15.0f}, {L"acplug01.dll", 11.0f}, {L"acplug02.dll", 31.0f},
-                 {L"acplug04.dll", 23.0f}, {L"acplug05.dll", 13.5485f}, {L"acplug06.dll", 26.7f},
-                 {L"acplug07.dll", 26.7f}, {L"acplug09.dll", 20.3f}, {L"acplug10.dll", 11.5f},
-                 {L"acplug13.dll", 14.8541f}, {L"acplug14.dll", 11.2f}, {L"acplug15.dll", 4.0544f},
-                 {L"acplug11.dll", 7.5f}, {L"acplug16.dll", 10.7f},
+    } cases[] = {{L"acplug08.dll", 15.0f},
+                 {L"acplug01.dll", 11.0f},
+                 {L"acplug02.dll", 31.0f},
+                 {L"acplug04.dll", 23.0f},
+                 {L"acplug05.dll", 13.5485f},
+                 {L"acplug06.dll", 26.7f},
+                 {L"acplug07.dll", 26.7f},
+                 {L"acplug09.dll", 20.3f},
+                 {L"acplug10.dll", 11.5f},
+                 {L"acplug13.dll", 14.8541f},
+                 {L"acplug14.dll", 11.2f},
+                 {L"acplug15.dll", 4.0544f},
+                 {L"acplug11.dll", 7.5f},
+                 {L"acplug16.dll", 10.7f},
                  {L"acplug12.dll", 5.5f, L"atm", L"atm_all", L"tbr_M"},
                  {L"acplug17.dll", 2.86f, L"atm", L"atm_all", L"tbr_M"}};
     for (const Case& c : cases) {
@@ -202,12 +211,12 @@ struct LandingCase {
     const wchar_t* main_gear;  // shown once the main gear is down
     const wchar_t* flap;       // at its rotation for flaps 100
     KvrnVector flap_rotation;
-    const wchar_t* slat;       // at its rotation for slats 100; NULL: the type has no slats
+    const wchar_t* slat;  // at its rotation for slats 100; NULL: the type has no slats
     KvrnVector slat_rotation;
     float final_pitch, flare_pitch;
     const wchar_t* landing_light = L"ldlightl1";  // shown in landing configuration
-    bool no_spoilers = false;  // the type has no spoilers to deploy on the roll-out
-    int32_t own_clocks_ms = 0;  // the final configuration runs on its own clocks for this long
+    bool no_spoilers = false;                     // the type has no spoilers to deploy on the roll-out
+    int32_t own_clocks_ms = 0;                    // the final configuration runs on its own clocks for this long
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << narrow_name(c.dll); }

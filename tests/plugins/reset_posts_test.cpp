@@ -24,8 +24,8 @@ void PrintTo(const ResetCase& c, std::ostream* out) { *out << c.plugin; }
 
 // Gear down, surfaces stowed, engines and lights off, level, door closed, light 7 off.
 const std::vector<Post> reference_posts = {
-    p(1, 5), p(21), p(22), p(23), p(24), p(25), p(27, 1), p(28), p(30), p(31), p(32), p(33), p(34), p(35), p(36),
-    p(20),   p(37), p(19),
+    p(1, 5), p(21), p(22), p(23), p(24), p(25), p(27, 1), p(28), p(30),
+    p(31),   p(32), p(33), p(34), p(35), p(36), p(20),    p(37), p(19),
 };
 const std::vector<WordClear> gear_tilt = {{27, 5}};
 
@@ -57,8 +57,8 @@ const ResetCase cases[] = {
       p(37), p(19)},
      gear_tilt},
     {"acplug14",
-     {p(21), p(22), p(23), p(25), p(27, 1), p(28), p(30), p(31), p(32), p(33), p(34), p(35), p(36), p(20), p(29),
-      p(37), p(19)},
+     {p(21), p(22), p(23), p(25), p(27, 1), p(28), p(30), p(31), p(32), p(33), p(34), p(35), p(36), p(20), p(29), p(37),
+      p(19)},
      gear_tilt},
     {"acplug15",
      {p(21), p(23), p(24), p(25), p(27, 1), p(30), p(31), p(34), p(20), p(19), p(61), p(62, 1, 0), p(71)},
@@ -135,7 +135,10 @@ const AbsentPostCase absent_cases[] = {
     {"acplug13", 10, 1, 0.0f, {p(32), p(36), p(23, 100), p(27, 1), p(33, 100)}},
     {"acplug12", 10, 1, 0.0f, {p(32), p(36), p(23, 100), p(27, 1), p(33, 100)}},
     // No logo light or strobes on the after-take-off phase of acplug10.
-    {"acplug10", 8, 1, 0.0f,
+    {"acplug10",
+     8,
+     1,
+     0.0f,
      {p(32, 100), p(35, 1), p(36, 1), p(30, 1), p(27, 0), p(31, 1), p(23, 0), p(33, 0), p(34, 0)}},
 };
 

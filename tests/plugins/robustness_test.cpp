@@ -57,30 +57,36 @@ TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
         int32_t ival1 = random.any_int(), ival2 = random.any_int();
         float fval1 = random.any_float(), fval2 = random.any_float();
         switch (random.below(8)) {
-        case 0:
-        case 1: {
-            static const int32_t steps[] = {0, 1, 16, 33, 1000, -1, INT_MAX, 100000};
-            tick(random.below(4) ? random.below(100) : steps[random.below(8)]);
-            break;
-        }
-        case 2: send(KVRN_CMD_TIME_LEFT, random.below(count + 10) - 5); break;
-        case 3: send(KVRN_CMD_LIGHT); break;
-        case 4:
-            if (random.below(20) == 0) send(KVRN_CMD_RESET);
-            else send(random.below(1000) - 990, ival1, ival2, fval1, fval2);  // unknown and negative commands
-            break;
-        default: {
-            int32_t command = random.below(count + 3);
-            if (command == 0 || command == 42) break;  // reset and the landing run are covered above and below
-            for (const PointerSlot& p : pointer_slots) {
-                if (command != p.slot) continue;
-                memset(caller_record, 0, sizeof caller_record);
-                ival1 = static_cast<int32_t>(reinterpret_cast<uintptr_t>(caller_record));
-                if (random.below(2)) ival2 = random.below(100);
+            case 0:
+            case 1: {
+                static const int32_t steps[] = {0, 1, 16, 33, 1000, -1, INT_MAX, 100000};
+                tick(random.below(4) ? random.below(100) : steps[random.below(8)]);
+                break;
             }
-            if (command == 41) fval2 = static_cast<float>(random.below(2));  // driving itself, or towed
-            send(command, ival1, ival2, fval1, fval2);
-        }
+            case 2:
+                send(KVRN_CMD_TIME_LEFT, random.below(count + 10) - 5);
+                break;
+            case 3:
+                send(KVRN_CMD_LIGHT);
+                break;
+            case 4:
+                if (random.below(20) == 0)
+                    send(KVRN_CMD_RESET);
+                else
+                    send(random.below(1000) - 990, ival1, ival2, fval1, fval2);  // unknown and negative commands
+                break;
+            default: {
+                int32_t command = random.below(count + 3);
+                if (command == 0 || command == 42) break;  // reset and the landing run are covered above and below
+                for (const PointerSlot& p : pointer_slots) {
+                    if (command != p.slot) continue;
+                    memset(caller_record, 0, sizeof caller_record);
+                    ival1 = static_cast<int32_t>(reinterpret_cast<uintptr_t>(caller_record));
+                    if (random.below(2)) ival2 = random.below(100);
+                }
+                if (command == 41) fval2 = static_cast<float>(random.below(2));  // driving itself, or towed
+                send(command, ival1, ival2, fval1, fval2);
+            }
         }
     }
     // The landing run ends at standstill on its own within a bounded time.

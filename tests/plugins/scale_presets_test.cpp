@@ -37,8 +37,8 @@ struct TypeScales {
 // The reference type's slots 30, 33 and 34: both beacon lamps and the first lamp of each
 // landing-light pair read as the model gives them, the beam "ldlight" set to 1.0 and read.
 const std::vector<ScaleCall> reference_calls = {
-    read(L"atlightu"), read(L"atlightd"), read(L"ldlightl1"), read(L"ldlightl2"), set(L"ldlight", 1.0f),
-    read(L"ldlight"),
+    read(L"atlightu"),  read(L"atlightd"),     read(L"ldlightl1"),
+    read(L"ldlightl2"), set(L"ldlight", 1.0f), read(L"ldlight"),
 };
 
 const TypeScales types[] = {
@@ -62,14 +62,14 @@ const TypeScales types[] = {
      {read(L"atlightu"), read(L"atlightd"), read(L"ldlightl"), read(L"ldlightl1"), set(L"ldlightml", 1.0f),
       read(L"ldlightml")}},
     {L"acplug10.dll",
-     {set(L"atlightu", 1.0f), read(L"atlightu"), set(L"ldlightl1", 1.2f), read(L"ldlightl1"),
-      set(L"ldlightml", 1.0f), read(L"ldlightml")}},
+     {set(L"atlightu", 1.0f), read(L"atlightu"), set(L"ldlightl1", 1.2f), read(L"ldlightl1"), set(L"ldlightml", 1.0f),
+      read(L"ldlightml")}},
     {L"acplug11.dll", {read(L"atlightu"), read(L"atlightd"), read(L"ldlightl"), read(L"ldlightml")}},
     // The landing lights read the lamp inside the glow layer "ldlightl"; the front light has no beam.
     {L"acplug12.dll", {read(L"atlightu"), read(L"atlightd"), read(L"ldlightl/ldlightl1")}},
     {L"acplug13.dll",
-     {set(L"atlightu", 1.5f), read(L"atlightu"), set(L"ldlightl1", 1.2f), read(L"ldlightl1"),
-      set(L"ldlightml", 1.0f), read(L"ldlightml")}},
+     {set(L"atlightu", 1.5f), read(L"atlightu"), set(L"ldlightl1", 1.2f), read(L"ldlightl1"), set(L"ldlightml", 1.0f),
+      read(L"ldlightml")}},
     {L"acplug14.dll", {read(L"atlightu"), read(L"atlightd"), read(L"ldlightl"), read(L"ldlightml")}},
     {L"acplug15.dll",
      {set(L"atlightu01", 0.8f), set(L"atlightu02", 0.8f), read(L"atlightu01"), read(L"atlightu02"),

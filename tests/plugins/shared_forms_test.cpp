@@ -23,14 +23,14 @@ protected:
     void fly(const wchar_t* dll) {
         load(dll, true, glow_layers);
         kvrn_host_set_base_scale(handle(L"ldlightl1"), LANDING_BASE);
-        kvrn_host_set_base_scale(handle(L"ldlightl"), LANDING_BASE);  // the pair "ldlightl", "ldlightr" (acplug11, acplug14)
+        kvrn_host_set_base_scale(handle(L"ldlightl"),
+                                 LANDING_BASE);  // the pair "ldlightl", "ldlightr" (acplug11, acplug14)
         kvrn_host_set_base_scale(handle(L"ldlightml"), BEAM_BASE);
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     }
     // Runs a two-way slot to the end of `from` (unless negative), then starts it with the
     // case's arguments and runs it `ms` (-1: to its end, 0: only the start).
-    void run(int32_t slot_number, int32_t from, int32_t ival1, int32_t ival2, float fval1, float fval2,
-             int32_t ms) {
+    void run(int32_t slot_number, int32_t from, int32_t ival1, int32_t ival2, float fval1, float fval2, int32_t ms) {
         if (from >= 0) {
             start(slot_number, from);
             tick(-1);
@@ -272,7 +272,8 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         const wchar_t* doors[4];
         bool always_shown;  // the strut is never hidden
     };
-    const NoseLayers acplug02_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}, false};  // and 06, 07
+    const NoseLayers acplug02_nose = {
+        L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}, false};  // and 06, 07
     const NoseLayers acplug04_nose = {L"nosegear", {L"Z_1nose", L"Z_2nose", L"Z_3nose", L"Z_4nose"}, false};
     const NoseLayers acplug05_nose = {L"nosegear", {L"Z_1nose01", L"Z_2nose01", L"Z_3nose01", L"Z_4nose01"}, true};
     struct Case {
@@ -335,8 +336,7 @@ TEST_F(SharedForms, FourDoorNoseGear) {
         {L"acplug13.dll", &acplug04_nose, 0, 1.0f, 0, 0, 120},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p "
-                                        << c.p);
+        SCOPED_TRACE(testing::Message() << narrow(c.dll) << (c.from ? " retracting" : " extending") << " at p " << c.p);
         fly(c.dll);
         float part = c.from == 0 ? c.p : 1.0f - c.p;
         run(SLOT_GEAR, c.from, c.from == 0 ? 1 : 0, 0, 0, 0, static_cast<int32_t>(part * 12000 + 0.5f));
@@ -356,12 +356,12 @@ TEST_F(SharedForms, TwoSpoilerPanels) {
         bool shown;
         float angle;
     } cases[] = {
-        {L"acplug12.dll", -1, 1, 500, true, -40},  {L"acplug12.dll", -1, 1, -1, true, -80},
-        {L"acplug12.dll", 1, 0, 750, true, -20},   {L"acplug12.dll", 1, 0, -1, false, 0},
-        {L"acplug13.dll", -1, 1, 500, true, -30},  {L"acplug13.dll", -1, 1, -1, true, -60},
-        {L"acplug13.dll", 1, 0, -1, false, 0},
-        {L"acplug15.dll", -1, 1, 250, true, -20},  {L"acplug15.dll", -1, 1, -1, true, -40},
-        {L"acplug15.dll", 1, 0, 375, true, -10},   {L"acplug15.dll", 1, 0, -1, false, 0},
+        {L"acplug12.dll", -1, 1, 500, true, -40}, {L"acplug12.dll", -1, 1, -1, true, -80},
+        {L"acplug12.dll", 1, 0, 750, true, -20},  {L"acplug12.dll", 1, 0, -1, false, 0},
+        {L"acplug13.dll", -1, 1, 500, true, -30}, {L"acplug13.dll", -1, 1, -1, true, -60},
+        {L"acplug13.dll", 1, 0, -1, false, 0},    {L"acplug15.dll", -1, 1, 250, true, -20},
+        {L"acplug15.dll", -1, 1, -1, true, -40},  {L"acplug15.dll", 1, 0, 375, true, -10},
+        {L"acplug15.dll", 1, 0, -1, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(case_name(c.dll, SLOT_SPOILERS, nullptr) + " for " + std::to_string(c.ms) + " ms");

@@ -100,8 +100,8 @@ TEST_F(TurbopropForms, HubsSpinAndDiscsTurnWithPower) {
         int32_t spool;
         float hub_turn, disc_turn;
     } cases[] = {
-        {L"acplug10.dll", 20, 64.8f, 0}, {L"acplug13.dll", 50, 162, 4.5f},
-        {L"acplug10.dll", 99, 320.76f, 8.91f}, {L"acplug13.dll", 100, 0, 9},  // at 100 only the discs turn
+        {L"acplug10.dll", 20, 64.8f, 0},  {L"acplug13.dll", 50, 162, 4.5f},   {L"acplug10.dll", 99, 320.76f, 8.91f},
+        {L"acplug13.dll", 100, 0, 9},  // at 100 only the discs turn
         {L"acplug16.dll", 20, -64.8f, 0}, {L"acplug16.dll", 50, -162, -4.5f}, {L"acplug16.dll", 100, 0, -9},
     };
     for (const Case& c : cases) {
@@ -186,8 +186,10 @@ TEST_F(TurbopropForms, FlapsAndTyres) {
         const wchar_t* dll;
         float nose_turn, main_turn;  // model units a turn
         bool panel_flaps = true;     // the flaps of two panels a side and four arms
-    } cases[] = {{L"acplug10.dll", 1.433823f, 2.4315927f}, {L"acplug13.dll", 1.5770795f, 2.674815f},
-                 {L"acplug11.dll", 1.564042f, 2.4062402f, false}, {L"acplug16.dll", 2.617575f, 3.3052695f, false}};
+    } cases[] = {{L"acplug10.dll", 1.433823f, 2.4315927f},
+                 {L"acplug13.dll", 1.5770795f, 2.674815f},
+                 {L"acplug11.dll", 1.564042f, 2.4062402f, false},
+                 {L"acplug16.dll", 2.617575f, 3.3052695f, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(narrow(c.dll));
         fly(c.dll);

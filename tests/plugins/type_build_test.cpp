@@ -59,18 +59,18 @@ protected:
         SCOPED_TRACE(testing::Message() << "word" << expected.word);
         SlotWord* word = slot_word(s, expected.word);
         switch (expected.kind) {
-        case BuiltWord::INT:
-            EXPECT_EQ(word->i, expected.number);
-            break;
-        case BuiltWord::FLOAT:
-            EXPECT_FLOAT_EQ(word->f, expected.value);
-            break;
-        case BuiltWord::BASE_SCALE_OF:
-            EXPECT_FLOAT_EQ(word->f, base_scales[expected.layer]) << "the base scale of " << narrow(expected.layer);
-            break;
-        case BuiltWord::SLOT:
-            EXPECT_EQ(word->p, slot(expected.number)) << "the record of slot " << expected.number;
-            break;
+            case BuiltWord::INT:
+                EXPECT_EQ(word->i, expected.number);
+                break;
+            case BuiltWord::FLOAT:
+                EXPECT_FLOAT_EQ(word->f, expected.value);
+                break;
+            case BuiltWord::BASE_SCALE_OF:
+                EXPECT_FLOAT_EQ(word->f, base_scales[expected.layer]) << "the base scale of " << narrow(expected.layer);
+                break;
+            case BuiltWord::SLOT:
+                EXPECT_EQ(word->p, slot(expected.number)) << "the record of slot " << expected.number;
+                break;
         }
     }
 };
@@ -81,8 +81,7 @@ TEST_P(TypeBuildTest, EveryEntryHoldsTheSlotItsTypeBuilds) {
     EXPECT_EQ(table()->count, build.count);
     std::map<int32_t, const BuiltSlot*> expected;
     for (const BuiltSlot& s : build.slots) expected[s.slot] = &s;
-    for (int32_t n = 0; n < table()->count; ++n)
-        EXPECT_EQ(slot(n) != nullptr, expected.count(n) != 0) << "entry " << n;
+    for (int32_t n = 0; n < table()->count; ++n) EXPECT_EQ(slot(n) != nullptr, expected.count(n) != 0) << "entry " << n;
 
     for (const BuiltSlot& shape : build.slots) {
         SCOPED_TRACE(testing::Message() << build.plugin << " slot " << shape.slot);
@@ -97,8 +96,8 @@ TEST_P(TypeBuildTest, EveryEntryHoldsTheSlotItsTypeBuilds) {
             }
             for (size_t i = 0; i < shape.layers.size(); ++i) {
                 KvrnLayer want = is_root_layer(shape.layers[i]) ? aircraft : handle(shape.layers[i]);
-                EXPECT_EQ(s->layers[i], want) << "layer " << i << ": " << layer_name(s->layers[i]) << " in place of "
-                                              << layer_name(want);
+                EXPECT_EQ(s->layers[i], want)
+                    << "layer " << i << ": " << layer_name(s->layers[i]) << " in place of " << layer_name(want);
             }
         }
         for (const BuiltWord& word : shape.words) expect_word(s, word);
@@ -106,5 +105,7 @@ TEST_P(TypeBuildTest, EveryEntryHoldsTheSlotItsTypeBuilds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryType, TypeBuildTest, ::testing::ValuesIn(all_type_builds()),
-                         [](const ::testing::TestParamInfo<TypeBuild>& info) { return std::string(info.param.plugin); });
+                         [](const ::testing::TestParamInfo<TypeBuild>& info) {
+                             return std::string(info.param.plugin);
+                         });
 }  // namespace

@@ -52,8 +52,7 @@ protected:
     float pitch() { return root_layer().rotation.x; }
 
     // Starts a slot and runs it `ms` into its run (-1: to its end, 0: only the start).
-    int32_t run(int32_t slot_number, int32_t ival1, int32_t ms, int32_t ival2 = 0, float fval1 = 0,
-                float fval2 = 0) {
+    int32_t run(int32_t slot_number, int32_t ival1, int32_t ms, int32_t ival2 = 0, float fval1 = 0, float fval2 = 0) {
         int32_t result = start(slot_number, ival1, ival2, fval1, fval2);
         if (ms != 0) tick(ms);  // -1: to the end
         return result;

@@ -12,12 +12,12 @@
 #include <vector>
 
 struct CatalogueRow {
-    std::string plugin;                  // "acplug01"
-    int32_t count = 0;                   // entries of the action table
+    std::string plugin;  // "acplug01"
+    int32_t count = 0;   // entries of the action table
     std::vector<int32_t> left_out, added;
     uint32_t tyres = 0;
     float wheelbase = 0, steer_limit = 0, steer_time = 0;
-    std::vector<float> geometry;         // count, size, px[4], pz[4]; empty when not given
+    std::vector<float> geometry;           // count, size, px[4], pz[4]; empty when not given
     std::map<int32_t, int32_t> durations;  // slot -> ms
 };
 

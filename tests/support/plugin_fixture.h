@@ -108,7 +108,8 @@ protected:
         KvrnCall call;
         for (uint32_t i = mark; kvrn_host_log_get(i, &call); ++i)
             if (call.kind == KVRN_CALL_POST && call.layer == aircraft)
-                posts.push_back({call.tail_command, call.tail_ival1, call.tail_ival2, call.tail_fval1, call.tail_fval2});
+                posts.push_back(
+                    {call.tail_command, call.tail_ival1, call.tail_ival2, call.tail_fval1, call.tail_fval2});
         return posts;
     }
 

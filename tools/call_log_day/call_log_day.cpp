@@ -16,8 +16,8 @@
 #include "kvrn_host.h"
 
 namespace {
-const char* const KIND_NAMES[] = {"?",          "send",   "move_action", "search",  "switch", "move",  "get_move",
-                                  "recall",     "ext",    "set_light",   "alloc",   "resize", "free",  "post"};
+const char* const KIND_NAMES[] = {"?",      "send", "move_action", "search", "switch", "move", "get_move",
+                                  "recall", "ext",  "set_light",   "alloc",  "resize", "free", "post"};
 
 KvrnLayer aircraft;
 uint32_t printed;  // entries of the current log already printed
@@ -39,8 +39,7 @@ void print_call(FILE* out, const KvrnCall& c) {
     fprintf(out, " floats %.9g %.9g", c.floats[0], c.floats[1]);
     for (int i = 0; i < 2; ++i)
         if (c.flags & (1u << i))
-            fprintf(out, " v%d %.9g %.9g %.9g %.9g", i, c.vectors[i].x, c.vectors[i].y, c.vectors[i].z,
-                    c.vectors[i].w);
+            fprintf(out, " v%d %.9g %.9g %.9g %.9g", i, c.vectors[i].x, c.vectors[i].y, c.vectors[i].z, c.vectors[i].w);
     fprintf(out, " flags %u result", c.flags);
     print_int(out, static_cast<int32_t>(c.result));
     if (c.kind == KVRN_CALL_HOST_SEND || c.kind == KVRN_CALL_MOVE_ACTION || c.kind == KVRN_CALL_POST) {
