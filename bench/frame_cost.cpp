@@ -149,8 +149,8 @@ uint32_t replay(const std::vector<ReplayCall>& calls) {
                 break;
             case KVRN_CALL_RECALL_FUNCTION: {
                 float scale = c.value;
-                uint32_t value = c.ints[0] == KVRN_PROP_SCALE ? reinterpret_cast<uint32_t>(&scale)
-                                                              : static_cast<uint32_t>(c.ints[1]);
+                KvrnWord value = c.ints[0] == KVRN_PROP_SCALE ? reinterpret_cast<KvrnWord>(&scale)
+                                                              : static_cast<KvrnWord>(c.ints[1]);
                 KVRNL_EXT_RecallFunction(context, c.layer, static_cast<uint32_t>(c.ints[0]), value, 0, 1);
                 break;
             }

@@ -46,8 +46,14 @@ static_assert(offsetof(EngineInformation, anisotropy_levels) == 0x354, "anisotro
 static_assert(offsetof(EngineInformation, anti_alias_current) == 0x390, "anti-alias at 0x390");
 static_assert(offsetof(EngineInformation, anti_alias_levels) == 0x394, "anti-alias list at 0x394");
 static_assert(offsetof(EngineInformation, mode_table) == 0x3D0, "mode table pointer at 0x3D0");
+#if UINTPTR_MAX == UINT32_MAX
 static_assert(offsetof(EngineInformation, zbuffer_bits) == 0x3D4, "Z bits at 0x3D4");
 static_assert(offsetof(EngineInformation, stencil_bits) == 0x3D8, "stencil bits at 0x3D8");
+#else
+// Where pointers are wider, the words after the mode table pointer follow it.
+static_assert(offsetof(EngineInformation, zbuffer_bits) == 0x3D8, "Z bits at 0x3D8");
+static_assert(offsetof(EngineInformation, stencil_bits) == 0x3DC, "stencil bits at 0x3DC");
+#endif
 
 enum {
     ENGINE_INFORMATION_KIND = 5,          // KVRN_GetInformation's second argument

@@ -6,12 +6,14 @@
 #include <stdint.h>
 
 // A wave slot: its contents belong to the sound library, which fills it on a read. The program
-// clears it and reads only the last word, non-zero while the slot holds a loaded sound.
+// clears it and reads only the last word, non-zero while the slot holds a loaded sound. The
+// library keeps a pointer of its own in the slot, so where pointers are wider the slot is too.
+enum : uint32_t { SOUND_SLOT_BYTES = sizeof(void*) == 4 ? 536 : 544 };
 struct SoundSlot {
-    uint8_t library_data[532];
+    uint8_t library_data[SOUND_SLOT_BYTES - 4];
     uint32_t loaded;
 };
-static_assert(sizeof(SoundSlot) == 536, "sound slots are 536 bytes");
+static_assert(sizeof(void*) != 4 || sizeof(SoundSlot) == 536, "sound slots are 536 bytes");
 
 // Filled by RUQ2_GetCaps; the program reads the first word only.
 struct SoundCaps {

@@ -203,7 +203,8 @@ bool fly_day(const wchar_t* plugin) {
     slip_clear();
     printf("loaded %ls, with the tow vehicles \"atl\" and \"atm\" and \"Slip\" in the scene\n", plugin);
 
-    printf("%7.2fs  %-24s -> %u\n", 0.0, "create", kvrn_host_send(aircraft, KVRN_CMD_CREATE, 0, 0, 0, 0));
+    printf("%7.2fs  %-24s -> %u\n", 0.0, "create",
+           static_cast<uint32_t>(kvrn_host_send(aircraft, KVRN_CMD_CREATE, 0, 0, 0, 0)));
     if (!kvrn_host_record(aircraft)->actions) {
         printf("no action table\n");
         return false;
@@ -220,7 +221,7 @@ bool fly_day(const wchar_t* plugin) {
         printf("Slip never told\n");
 
     printf("%7.2fs  %-24s -> %u\n", clock_ms / 1000.0, "destroy",
-           kvrn_host_send(aircraft, KVRN_CMD_DESTROY, 0, 0, 0, 0));
+           static_cast<uint32_t>(kvrn_host_send(aircraft, KVRN_CMD_DESTROY, 0, 0, 0, 0)));
     KvrnHeapStats heap;
     kvrn_host_heap_stats(&heap);
     printf("engine heap: %u allocations, %u frees, %u blocks live, %u faults\n\n", heap.allocations, heap.frees,

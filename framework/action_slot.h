@@ -12,11 +12,11 @@ union SlotWord {
     float f;
     void* p;
 };
-static_assert(sizeof(SlotWord) == 4, "slot words are 32-bit");
+static_assert(sizeof(SlotWord) == sizeof(void*), "a slot word holds a pointer");
 
 // Start routine: returns the slot's duration in ms for a timed start, -1 for a looping one,
 // 0 for an immediate one. Every start routine is declared with this type: `StartRoutine flap_start;`.
-typedef int32_t StartRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+typedef int32_t StartRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                              float fval1, float fval2);
 // Update routine: turns the slot's progress into layer changes; may stop the slot.
 typedef void UpdateRoutine(KvrnContext context, KvrnLayer object, ActionSlot* slot);
@@ -41,17 +41,17 @@ struct ActionSlot {
     SlotUpdate update;   // may be NULL
     KvrnLayer layers[];  // as many as the builder looked up (room for one at least)
 };
+#if UINTPTR_MAX == UINT32_MAX
 static_assert(offsetof(ActionSlot, word1) == 4 && offsetof(ActionSlot, word8) == 32, "eight words in a row");
 static_assert(offsetof(ActionSlot, timed) == 36, "timed after the words");
 static_assert(offsetof(ActionSlot, running) == 40, "an immediate record is 40 bytes");
 static_assert(offsetof(ActionSlot, progress) == 64, "clock fields in order");
 static_assert(offsetof(ActionSlot, update) == 68, "update after the clock");
 static_assert(offsetof(ActionSlot, layers) == 72, "layers last");
+#endif
 
-enum : uint32_t {
-    IMMEDIATE_SLOT_BYTES = offsetof(ActionSlot, running),
-    TIMED_SLOT_HEADER_BYTES = offsetof(ActionSlot, layers),
-};
+constexpr uint32_t IMMEDIATE_SLOT_BYTES = offsetof(ActionSlot, running);
+constexpr uint32_t TIMED_SLOT_HEADER_BYTES = offsetof(ActionSlot, layers);
 
 // Word n (1..8) of a slot, for code that fills words from a table.
 inline SlotWord* slot_word(ActionSlot* slot, int n) { return &slot->word1 + (n - 1); }
@@ -69,7 +69,7 @@ uint32_t destroy_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* reco
 ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index);
 // Entry `index` of a table, or NULL when the table is NULL or `index` (unsigned) is not below its count.
 ActionSlot* table_slot(const ActionTable* table, int32_t index);
-int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, KvrnInt ival1, KvrnInt ival2, float fval1,
                     float fval2);
 
 // The object's own record, fetched through the engine (command -4).

@@ -83,7 +83,7 @@ ActionSlot* get_action_slot(KvrnContext context, KvrnLayer layer, int32_t index)
     return record ? table_slot(record->actions, index) : nullptr;
 }
 
-int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+int32_t post_action(KvrnContext context, KvrnLayer layer, int32_t command, KvrnInt ival1, KvrnInt ival2, float fval1,
                     float fval2) {
     tagKVRNFILE* record = object_record(context, layer);
     if (!record) return 0;

@@ -17,7 +17,7 @@ void engine_spool_setup(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     slot->word3.p = KVRN_AllocMemory(context, type_numbers().engines * sizeof(EngineSpool));
 }
 
-int32_t engine_spool_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2, float, float) {
+int32_t engine_spool_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float, float) {
     uint32_t engines = type_numbers().engines;
     // Power is percent; the blades' cross-fade has no meaning outside 0..100.
     int32_t target = clamp_percent(ival1);

@@ -111,13 +111,12 @@ const GroundPath* type_ground_path() {
     return aircraft_type && aircraft_type->ground ? aircraft_type->ground : &reference_ground_path;
 }
 
-int32_t geometry_query(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t, float, float) {
-    if (GeometryRecord* out = reinterpret_cast<GeometryRecord*>(static_cast<uintptr_t>(ival1)))
-        *out = type_ground_path()->geometry;
+int32_t geometry_query(KvrnContext, KvrnLayer, ActionSlot*, KvrnInt ival1, KvrnInt, float, float) {
+    if (GeometryRecord* out = reinterpret_cast<GeometryRecord*>(ival1)) *out = type_ground_path()->geometry;
     return 0;
 }
 
-int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+int32_t taxi_step(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float fval1,
                   float) {
     PathState* s = path_state_from(ival1);
     if (!s) return 0;

@@ -63,13 +63,9 @@ static_assert(offsetof(GeometryRecord, size) == 4 && offsetof(GeometryRecord, px
 
 enum { PUSHBACK_WAYPOINTS = 5 };
 
-// A PathState handed over as the 32-bit first integer of command 40, and taken back.
-inline int32_t path_state_argument(PathState* state) {
-    return static_cast<int32_t>(reinterpret_cast<uintptr_t>(state));
-}
-inline PathState* path_state_from(int32_t ival1) {
-    return reinterpret_cast<PathState*>(static_cast<uintptr_t>(static_cast<uint32_t>(ival1)));
-}
+// A PathState handed over as the first integer of command 40, and taken back.
+inline KvrnInt path_state_argument(PathState* state) { return reinterpret_cast<KvrnInt>(state); }
+inline PathState* path_state_from(KvrnInt ival1) { return reinterpret_cast<PathState*>(ival1); }
 
 // The taxi numbers of a vehicle steered by its nose wheel, as the catalogue gives them.
 struct TaxiNumbers {

@@ -17,6 +17,12 @@
 typedef uint32_t KvrnContext;  // engine context handle
 typedef uint32_t KvrnLayer;    // layer handle; 0 is "no layer" and every function accepts it
 
+// An integer argument or result that may carry a pointer (command 40's path state, the
+// translation of a start of "Slip", the record of command -4, the base scale of property 41):
+// 32-bit on the 32-bit platform, pointer-sized wherever pointers are wider.
+typedef intptr_t KvrnInt;
+typedef uintptr_t KvrnWord;
+
 // An engine vector: x, y, z and w (w is always 0). Rotations are
 // (x pitch, y heading, z roll) in degrees.
 struct KvrnVector {
@@ -31,19 +37,21 @@ struct ActionTable;
 struct tagKVRNFILE {
     uint8_t engine[404];   // the engine's own, never touched by a plug-in
     int32_t command;       // command to execute
-    int32_t ival1;         // first integer argument (for some slots a pointer)
-    int32_t ival2;         // second integer argument
+    KvrnInt ival1;         // first integer argument (for some slots a pointer)
+    KvrnInt ival2;         // second integer argument
     float fval1;           // first float argument
     float fval2;           // second float argument
     ActionTable* actions;  // the object's action table; NULL before create and after destroy
 };
 static_assert(offsetof(tagKVRNFILE, command) == 404, "record tail starts at byte 404");
 static_assert(offsetof(tagKVRNFILE, ival1) == 408, "ival1 at 408");
+#if UINTPTR_MAX == UINT32_MAX
 static_assert(offsetof(tagKVRNFILE, ival2) == 412, "ival2 at 412");
 static_assert(offsetof(tagKVRNFILE, fval1) == 416, "fval1 at 416");
 static_assert(offsetof(tagKVRNFILE, fval2) == 420, "fval2 at 420");
 static_assert(offsetof(tagKVRNFILE, actions) == 424, "actions at 424");
 static_assert(sizeof(tagKVRNFILE) == 428, "the engine's record is 428 bytes");
+#endif
 
 // Layer properties of KVRNL_EXT_RecallFunction and KVRNL_EXT_Function.
 enum {
@@ -57,8 +65,8 @@ enum { KVRN_DYNAMIC_LIGHT = 7 };  // the light the plug-ins place at a flashing 
 typedef uint32_t(__stdcall* KvrnActionInterface)(uint32_t context, uint32_t layer, tagKVRNFILE* record);
 
 extern "C" {
-KVRN_API uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1,
-                                             int32_t ival2, float fval1, float fval2);
+KVRN_API KvrnWord __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, KvrnInt ival1,
+                                             KvrnInt ival2, float fval1, float fval2);
 KVRN_API KvrnLayer __stdcall KVRNL_SearchLayer(KvrnContext context, KvrnLayer parent, const wchar_t* name);
 KVRN_API uint32_t __stdcall KVRNL_SwitchLayer(KvrnContext context, KvrnLayer layer, uint32_t on);
 KVRN_API uint32_t __stdcall KVRNL_MoveLayer(KvrnContext context, KvrnLayer layer, const KvrnVector* translation,
@@ -67,8 +75,8 @@ KVRN_API uint32_t __stdcall KVRNL_MoveLayer(KvrnContext context, KvrnLayer layer
 KVRN_API uint32_t __stdcall KVRNL_GetMoveLayer(KvrnContext context, KvrnLayer layer, KvrnVector* translation,
                                                KvrnVector* rotation, KvrnVector* scale, uint32_t zero1, uint32_t zero2);
 KVRN_API uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, KvrnLayer layer, uint32_t property,
-                                                     uint32_t value, uint32_t zero, uint32_t one);
-KVRN_API uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
+                                                     KvrnWord value, uint32_t zero, uint32_t one);
+KVRN_API KvrnWord __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
                                                uint32_t zero1, uint32_t zero2, uint32_t zero3, uint32_t zero4,
                                                uint32_t zero5);
 KVRN_API uint32_t __stdcall KVRN_SetLight(KvrnContext context, uint32_t light, const void* record);

@@ -79,12 +79,12 @@ void roll_group(KvrnContext context, const KvrnLayer* tyres, uint32_t count, Slo
 }
 }  // namespace
 
-int32_t nose_steer_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float angle, float) {
+int32_t nose_steer_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float angle, float) {
     rotate_layer(context, slot->layers[0], 0.0f, angle, 0.0f);
     return 0;
 }
 
-int32_t tire_roll(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float distance, float) {
+int32_t tire_roll(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float distance, float) {
     if (ival1 != 0) {
         start_clock(slot);
         return 0;
@@ -103,7 +103,7 @@ void tire_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     slot->running = 1;
 }
 
-int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     start_two_way(slot, ival1);
     return 0;
 }

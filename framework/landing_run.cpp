@@ -12,7 +12,7 @@ const float BRAKING = 10.0f;         // km/h per second on the roll-out
 const float SWAY_PERIOD = 20000.0f;  // ms
 const wchar_t SLIP_NAME[] = L"Slip";
 
-void run_command(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+void run_command(KvrnContext context, KvrnLayer object, int32_t command, KvrnInt ival1, KvrnInt ival2, float fval1,
                  float fval2) {
     KVRNL_MoveAction(context, object, command, ival1, ival2, fval1, fval2);
 }
@@ -43,8 +43,8 @@ float sway_roll(float clock, float height) {
 void tell_slip(KvrnContext context, KvrnLayer object, const KvrnVector* translation, float speed) {
     KvrnLayer slip = find_scene_layer(context, SLIP_NAME);
     if (slip)
-        run_command(context, slip, SLIP_START, static_cast<int32_t>(object),
-                    static_cast<int32_t>(reinterpret_cast<uintptr_t>(translation)), 180.0f, speed);
+        run_command(context, slip, SLIP_START, static_cast<KvrnInt>(object), reinterpret_cast<KvrnInt>(translation),
+                    180.0f, speed);
 }
 
 // Height above the runway at distance d before the touchdown point: the glide line, the flare
@@ -63,7 +63,7 @@ float landing_height(float d) {
 }
 }  // namespace
 
-int32_t landing_demo_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t landing_demo_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                            float fval1, float) {
     const TypeNumbers& numbers = type_numbers();
     slot->word5.f = fval1;

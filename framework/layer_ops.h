@@ -51,7 +51,7 @@ inline void set_transparency(KvrnContext context, KvrnLayer layer, uint32_t tran
 
 // Scale of a glow sprite.
 inline void set_glow_scale(KvrnContext context, KvrnLayer layer, float scale) {
-    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_SCALE, reinterpret_cast<uint32_t>(&scale), 0, 1);
+    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_SCALE, reinterpret_cast<KvrnWord>(&scale), 0, 1);
 }
 
 inline int32_t clamp_percent(int32_t level) { return level < 0 ? 0 : level > 100 ? 100 : level; }

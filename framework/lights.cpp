@@ -26,7 +26,7 @@ KvrnLayer beacon_light_at(const ActionSlot* beacon, uint32_t lamp) {
 }
 }  // namespace
 
-int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t beacon_start(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     bool on = ival1 != 0;
     if (on)
         start_clock(slot);
@@ -43,14 +43,14 @@ void beacon_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     if (has_lower_lamp()) set_glow_scale(context, slot->layers[1], flash(p, 0.1f) * slot->word6.f);
 }
 
-int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->word1.i = ival1;
     uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
     for (uint32_t i = 0; i < layers; ++i) show_layer(context, slot->layers[i], ival1 != 0);
     return 0;
 }
 
-int32_t rolight_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t rolight_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     // Levels are percent: a level above 100 would wrap the transparency.
     int32_t level = clamp_percent(ival1);
     if (level == 0) {
@@ -62,7 +62,7 @@ int32_t rolight_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t iv
     return 0;
 }
 
-int32_t landing_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t landing_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     int32_t level = clamp_percent(ival1);
     start_two_way(slot, level);
     if (level != 0) slot->word1.u = static_cast<uint32_t>(level);  // 0 fades out at the last level
@@ -80,7 +80,7 @@ void landing_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     }
 }
 
-int32_t front_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2, float, float) {
+int32_t front_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float, float) {
     start_clock(slot);
     // States are on or off: any non-zero wish is "on", so that it compares equal to the state.
     slot->word3.u = ival1 != 0 ? 1 : 0;
@@ -108,12 +108,12 @@ void fade_front_lamp(KvrnContext context, ActionSlot* slot) {
     if (p == 1.0f) slot->word2.u = slot->word4.u;
 }
 
-int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t logo_light_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     show_layer(context, slot->layers[0], ival1 != 0);
     return 0;
 }
 
-int32_t strobe_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t strobe_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     if (ival1 != 0)
         start_clock(slot);
     else
@@ -123,7 +123,7 @@ int32_t strobe_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, in
 
 void idle_update(KvrnContext, KvrnLayer, ActionSlot*) {}
 
-int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+int32_t light_params_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float fval1,
                          float fval2) {
     slot->word1.i = ival1;
     slot->word2.i = ival2;

@@ -12,7 +12,7 @@ PathState pushback_state;
 void set_point(KvrnVector* v, const float (&point)[2]) { *v = {point[0], 0.0f, point[1], 0.0f}; }
 }  // namespace
 
-int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float,
+int32_t pushback_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float,
                        float fval2) {
     if (ival1 == 0) {
         slot->running = 0;

@@ -92,7 +92,7 @@ void reset_actions(KvrnContext context, KvrnLayer object) {
     }
 }
 
-int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
+int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt ival1, KvrnInt, float, float) {
     if (ival1 != 0) {
         post(context, object, SEQ_NAV_LIGHTS_ON, SLOT_ROLIGHT, 100);
         post(context, object, SEQ_NAV_LIGHTS_ON, SLOT_LOGO_LIGHT, 1);
@@ -101,37 +101,37 @@ int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, in
     return 0;
 }
 
-int32_t seq_beacon_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float) {
+int32_t seq_beacon_on(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_BEACON_ON, SLOT_BEACON, 1);
     return 0;
 }
 
-int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
+int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt ival1, KvrnInt, float, float) {
     post(context, object, SEQ_DEPARTURE, SLOT_FRONT_LIGHT, 1, ival1);
     post(context, object, SEQ_DEPARTURE, SLOT_FLAPS, 30);
     post(context, object, SEQ_DEPARTURE, SLOT_BEACON, 1);
     return 0;
 }
 
-int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float,
+int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt ival1, KvrnInt, float,
                               float) {
     if (ival1 != 0) post(context, object, SEQ_LANDING_LIGHTS_ON, SLOT_ROLIGHT, 50);
     post(context, object, SEQ_LANDING_LIGHTS_ON, SLOT_LANDING_LIGHTS, 100);
     return 0;
 }
 
-int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
+int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float height) {
     post_body_pitch(context, object, type_numbers().climb_pitch, height);
     return 0;
 }
 
-int32_t seq_approach_flaps(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float) {
+int32_t seq_approach_flaps(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_APPROACH, SLOT_FLAPS, 50);
     post(context, object, SEQ_APPROACH, SLOT_SLATS, 50);
     return 0;
 }
 
-int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
+int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float height) {
     const TypeNumbers& numbers = type_numbers();
     float degrees = numbers.flare_pitch;
     if (height <= numbers.flare_height && numbers.flare_height > 0.0f)
@@ -140,7 +140,7 @@ int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int3
     return 0;
 }
 
-int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
+int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt ival1, KvrnInt, float, float) {
     if (ival1 != 0) post(context, object, SEQ_AFTER_LANDING, SLOT_ROLIGHT, 100);
     post(context, object, SEQ_AFTER_LANDING, SLOT_FLAPS, 0);
     post(context, object, SEQ_AFTER_LANDING, SLOT_SLATS, 0);
@@ -148,20 +148,20 @@ int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot*, in
     return 0;
 }
 
-int32_t seq_beacon_off(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float) {
+int32_t seq_beacon_off(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_BEACON_OFF, SLOT_FRONT_LIGHT, 0, 0);
     post(context, object, SEQ_BEACON_OFF, SLOT_BEACON, 0);
     return 0;
 }
 
-int32_t seq_nav_lights_off(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float) {
+int32_t seq_nav_lights_off(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_NAV_LIGHTS_OFF, SLOT_ROLIGHT, 0);
     post(context, object, SEQ_NAV_LIGHTS_OFF, SLOT_LOGO_LIGHT, 0);
     post(context, object, SEQ_NAV_LIGHTS_OFF, SLOT_NAV_LIGHTS, 0);
     return 0;
 }
 
-int32_t seq_rotate_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t, int32_t, float, float) {
+int32_t seq_rotate_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_ROTATE, SLOT_FRONT_LIGHT, 1, 0);
     return run_clock(slot);
 }
@@ -170,7 +170,7 @@ void seq_rotate_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
     post_body_pitch(context, object, type_numbers().rotate_pitch * slot->progress, 0.0f);
 }
 
-int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt, float,
                                 float height) {
     slot->word5.f = height;
     slot->word6.f = layer_pitch(context, object);
@@ -192,7 +192,7 @@ void seq_after_takeoff_update(KvrnContext context, KvrnLayer object, ActionSlot*
     post_body_pitch(context, object, (1.0f - slot->progress) * slot->word6.f, airborne_height(slot));
 }
 
-int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt, float,
                                float height) {
     slot->word5.f = height;
     // The final configuration lasts as long as the gear takes to come down.
@@ -214,7 +214,7 @@ void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* 
     if (slot->progress == 1.0f) post(context, object, SEQ_FINAL, SLOT_FRONT_LIGHT, 1, 0);
 }
 
-int32_t seq_touchdown_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t seq_touchdown_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->word1.i = ival1;
     return run_clock(slot);
 }
@@ -225,7 +225,7 @@ void seq_touchdown_update(KvrnContext context, KvrnLayer object, ActionSlot* slo
         post(context, object, SEQ_TOUCHDOWN, SLOT_FRONT_LIGHT, 1, slot->word1.i);
 }
 
-int32_t seq_rollout_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t, int32_t, float, float) {
+int32_t seq_rollout_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt, KvrnInt, float, float) {
     post(context, object, SEQ_ROLLOUT, SLOT_SPOILERS, 1);
     post(context, object, SEQ_ROLLOUT, SLOT_REVERSERS, 1);
     return run_clock(slot);

@@ -23,26 +23,26 @@ int32_t surface_start(ActionSlot* slot, int32_t target, int32_t full_time) {
 }
 }  // namespace
 
-int32_t level1_hide(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float, float) {
+int32_t level1_hide(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float, float) {
     show_layer(context, slot->layers[0], false);
     return 0;
 }
 
-int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float pitch, float) {
+int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float pitch, float) {
     rotate_layer(context, slot->layers[0], pitch, 0.0f, 0.0f);
     return 0;
 }
 
-int32_t anim_toggle_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t anim_toggle_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     start_two_way(slot, ival1);
     return slot->duration;
 }
 
-int32_t flap_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t flap_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     return surface_start(slot, ival1, type_numbers().flap_time);
 }
 
-int32_t slat_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t slat_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     return surface_start(slot, ival1, type_numbers().slat_time);
 }
 

@@ -1,9 +1,21 @@
 # Sourced by the scripts: a private Wine prefix inside the build folder, quiet and headless.
+# TOVI_BUILD names the build: build/ (the i686 product, default) or build64/ (the 64-bit twin);
+# the build's wine-arch file says which Wine runs it.
 : "${TOVI_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
 export TOVI_BUILD
 export WINEPREFIX="${WINEPREFIX_TOVI:-$TOVI_BUILD/wineprefix}"
-export WINEARCH=win32
+WINEARCH=$(cat "$TOVI_BUILD/wine-arch" 2>/dev/null || echo win32)
+export WINEARCH
 export WINEDEBUG=-all
+# /usr/bin/wine always takes the 32-bit loader where it is installed: the twin's programs, and
+# Wine's own (wineboot, winepath, reg, regedit), start from the 64-bit loader directly.
+if [ "$WINEARCH" = win64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+  wine() { /usr/lib/wine/wine64 "$@"; }
+  wineboot() { wine wineboot "$@"; }
+  winepath() { wine winepath "$@"; }
+  export -f wine wineboot winepath
+fi
 # No Mono or Gecko installer prompts in a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -19,7 +19,7 @@ float door_angle(float p, bool opening) {
 }  // namespace
 
 namespace acplug05 {
-int32_t door_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t door_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     start_two_way(slot, ival1);
     slot->word1.u = ival1 != 0 ? 1 : 0;
     return slot->duration;

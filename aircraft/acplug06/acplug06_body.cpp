@@ -18,7 +18,7 @@ enum { SLAT_COVER = 0, FIRST_SLAT = 1, FIRST_SLAT_COVER = 7, SLATS = 6 };
 }  // namespace
 
 namespace acplug06 {
-int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                        float pitch, float height) {
     bogies::body_pitch_set(context, object, slot, ival1, ival2, pitch, height);  // root and body bogies
     const KvrnLayer* layers = slot->layers;

@@ -92,7 +92,7 @@ MainGearPose main_gear_pose(float p, float body_tilt) {
 }  // namespace
 
 namespace acplug06 {
-int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2, float fval1,
+int32_t gear_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2, float fval1,
                    float fval2) {
     slot->word6.f = SECOND_BOGIE_TILT;
     return bogies::gear_start(context, object, slot, ival1, ival2, fval1, fval2);  // word5: the body bogies

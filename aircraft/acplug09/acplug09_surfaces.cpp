@@ -11,7 +11,7 @@ enum SlatLayer { SLAT_SHOWN, SLAT_1, SLAT_2 };
 }  // namespace
 
 namespace acplug09 {
-int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float pitch, float) {
+int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float pitch, float) {
     KvrnLayer root = slot->layers[0];
     // Only the height changes: the root's place on the ground is where taxi and pushback put it.
     KvrnVector translation = {}, rotation = {}, scale = {};

@@ -10,7 +10,7 @@ const float FULL_PITCH = 60.0f;
 }  // namespace
 
 namespace acplug11 {
-int32_t engine_spool_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t engine_spool_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                            float fval1, float fval2) {
     int32_t answer = ::engine_spool_start(context, object, slot, ival1, ival2, fval1, fval2);
     slot->word2.u = slot->word5.f < slot->word6.f ? 1 : 0;  // target below the previous one

@@ -10,7 +10,7 @@ const int32_t TAKEOFF_FLAPS = 30;
 }  // namespace
 
 namespace acplug11 {
-int32_t seq_takeoff_trigger(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t, int32_t, float,
+int32_t seq_takeoff_trigger(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt, KvrnInt, float,
                             float height) {
     if (height > TRIGGER_CEILING) return 0;
     // The take-off flaps once a take-off, on the ground; the after-take-off phase clears the flag.
@@ -22,14 +22,14 @@ int32_t seq_takeoff_trigger(KvrnContext context, KvrnLayer object, ActionSlot* s
     return 0;
 }
 
-int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                                 float fval1, float fval2) {
     int32_t duration = ::seq_after_takeoff_start(context, object, slot, ival1, ival2, fval1, fval2);
     if (ActionSlot* trigger = get_action_slot(context, object, SLOT_TAKEOFF_TRIGGER)) trigger->word1.u = 0;
     return duration;
 }
 
-int32_t seq_rollout_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float, float) {
+int32_t seq_rollout_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float, float) {
     start_clock(slot);
     return slot->duration;
 }

@@ -10,7 +10,7 @@ const float STABILATOR_ANGLE = -20.0f;
 }  // namespace
 
 namespace acplug15 {
-int32_t afterburner_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t afterburner_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     uint32_t target = ival1 != 0 ? 100 : 0;
     slot->running = 1;
     slot->direction = 1;
@@ -32,7 +32,7 @@ void afterburner_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     show_layer(context, slot->layers[0], length != 0.0f);
 }
 
-int32_t stabilator_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float pitch, float) {
+int32_t stabilator_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float pitch, float) {
     float angle = pitch / BODY_PITCH * STABILATOR_ANGLE;
     rotate_layer(context, slot->layers[0], angle, 0.0f, 0.0f);
     rotate_layer(context, slot->layers[1], angle, 0.0f, 0.0f);

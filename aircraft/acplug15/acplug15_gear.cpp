@@ -105,7 +105,7 @@ void gear_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     rotate_pair_about_z(context, layers[WING_DOOR_3], layers[WING_DOOR_6], main.q);
 }
 
-int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t body_pitch_set(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                        float pitch, float height) {
     ::body_pitch_set(context, object, slot, ival1, ival2, pitch, height);
     float strut = 0.0f;

@@ -39,7 +39,7 @@ UpdateRoutine gear_update;
 // A framework flight phase, then the cockpit door and ladder posted to the given states;
 // returns what the phase returned.
 template <StartRoutine* phase, int32_t door, int32_t ladder>
-int32_t phase_then_door_ladder(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t phase_then_door_ladder(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                                float fval1, float fval2) {
     int32_t result = phase(context, object, slot, ival1, ival2, fval1, fval2);
     post_action(context, object, SLOT_DOOR_LADDER, door, ladder, 0.0f, 0.0f);
@@ -48,8 +48,8 @@ int32_t phase_then_door_ladder(KvrnContext context, KvrnLayer object, ActionSlot
 
 // The same phase made timed: its clock runs the slot's duration, which it returns.
 template <StartRoutine* phase, int32_t door, int32_t ladder>
-int32_t timed_phase_then_door_ladder(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1,
-                                     int32_t ival2, float fval1, float fval2) {
+int32_t timed_phase_then_door_ladder(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1,
+                                     KvrnInt ival2, float fval1, float fval2) {
     start_clock(slot);
     phase_then_door_ladder<phase, door, ladder>(context, object, slot, ival1, ival2, fval1, fval2);
     return slot->duration;

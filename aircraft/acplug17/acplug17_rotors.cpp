@@ -68,7 +68,7 @@ void rotor_update(KvrnContext context, ActionSlot* slot, int rotor, EngineSpool*
 }  // namespace
 
 namespace acplug17 {
-int32_t engine_spool_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+int32_t engine_spool_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt, float,
                            float) {
     // The framework's start with the engines one after the other answers twice the ramp; the
     // rotors then ramp together within it.

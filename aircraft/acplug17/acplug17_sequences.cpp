@@ -36,14 +36,14 @@ void lift_object(KvrnContext context, KvrnLayer object, float height) {
 }  // namespace
 
 namespace acplug17 {
-int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_nav_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                           float fval1, float fval2) {
     ::seq_nav_lights_on(context, object, slot, ival1, ival2, fval1, fval2);
     post_command(context, object, SLOT_SECOND_DOOR, 0);
     return 0;
 }
 
-int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_departure_setup(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                             float fval1, float fval2) {
     start_clock(slot);
     ::seq_departure_setup(context, object, slot, ival1, ival2, fval1, fval2);
@@ -56,7 +56,7 @@ void seq_liftoff_update(KvrnContext context, KvrnLayer object, ActionSlot* slot)
     post_body_pitch(context, object, LIFTOFF_PITCH * p, 0.0f);
 }
 
-int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_landing_lights_on(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                               float fval1, float fval2) {
     start_clock(slot);
     ::seq_landing_lights_on(context, object, slot, ival1, ival2, fval1, fval2);
@@ -71,13 +71,13 @@ void seq_rotate_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
     post_body_pitch(context, object, (1.0f - slot->progress) * (LIFTOFF_PITCH + NOSE_DOWN_MORE), 0.0f);
 }
 
-int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
+int32_t seq_climb_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float height) {
     float degrees = height > FLARE_HEIGHT ? CLIMB_PITCH : height / FLARE_HEIGHT * CLIMB_PITCH;
     post_body_pitch(context, object, degrees, 0.0f);
     return 0;
 }
 
-int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t, int32_t, float,
+int32_t seq_after_takeoff_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt, KvrnInt, float,
                                 float) {
     post_command(context, object, SLOT_SECOND_DOOR, 0);
     // Every running action of the object jumps to its end: the doors stand closed and the
@@ -101,7 +101,7 @@ void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* 
 }
 
 // The nose rises from 5 at the flare height to 10 at the ground, the stabilizer from 8 to 30.
-int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float height) {
+int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float height) {
     float nose = height > FLARE_HEIGHT ? FLARE_PITCH : (1.0f - height / FLARE_HEIGHT) * FLARE_PITCH + FLARE_PITCH;
     post_body_pitch(context, object, nose, height + HOVER_HEIGHT);
     stabilizer(context, object,
@@ -109,7 +109,7 @@ int32_t seq_flare_pitch(KvrnContext context, KvrnLayer object, ActionSlot*, int3
     return 0;
 }
 
-int32_t seq_touchdown_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t, float,
+int32_t seq_touchdown_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt, float,
                             float) {
     slot->word1.i = ival1;
     start_clock(slot);
@@ -122,7 +122,7 @@ void seq_touchdown_update(KvrnContext context, KvrnLayer object, ActionSlot* slo
     if (slot->progress == 1.0f && slot->word1.i != 0) post_command(context, object, SLOT_FRONT_LIGHT, 1, slot->word1.i);
 }
 
-int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_after_landing(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                           float fval1, float fval2) {
     start_clock(slot);
     ::seq_after_landing(context, object, slot, ival1, ival2, fval1, fval2);
@@ -145,14 +145,14 @@ void seq_settle_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) 
     lift_object(context, object, height);
 }
 
-int32_t seq_beacon_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_beacon_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                        float fval1, float fval2) {
     ::seq_beacon_off(context, object, slot, ival1, ival2, fval1, fval2);
     post_command(context, object, SLOT_SECOND_DOOR, 1);
     return 0;
 }
 
-int32_t seq_nav_lights_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, int32_t ival1, int32_t ival2,
+int32_t seq_nav_lights_off(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt ival1, KvrnInt ival2,
                            float fval1, float fval2) {
     ::seq_nav_lights_off(context, object, slot, ival1, ival2, fval1, fval2);
     post_command(context, object, SLOT_SECOND_DOOR, 0);

@@ -13,7 +13,7 @@ float ground_tilt(float hang, float pitch, float height) {
     return height < BOGIES_FOLLOW_BELOW ? hang * 2.0f * height - pitch : hang;
 }
 
-int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t, int32_t, float pitch, float height) {
+int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt, KvrnInt, float pitch, float height) {
     float tilt = ground_tilt(shared_numbers().bogie_hang, pitch, height);
     rotate_layer(context, slot->layers[0], pitch, 0.0f, 0.0f);
     rotate_layer(context, slot->layers[1], tilt, 0.0f, 0.0f);
@@ -21,7 +21,7 @@ int32_t body_pitch_set(KvrnContext context, KvrnLayer, ActionSlot* slot, int32_t
     return 0;
 }
 
-int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t gear_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->word5.f = shared_numbers().bogie_tilt;
     start_two_way(slot, ival1);
     return 0;

@@ -1,5 +1,5 @@
 #include "empty_sequence_start.h"
 
 namespace empty_sequence {
-int32_t seq_landing_lights_on(KvrnContext, KvrnLayer, ActionSlot*, int32_t, int32_t, float, float) { return 0; }
+int32_t seq_landing_lights_on(KvrnContext, KvrnLayer, ActionSlot*, KvrnInt, KvrnInt, float, float) { return 0; }
 }  // namespace empty_sequence

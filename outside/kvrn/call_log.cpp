@@ -66,7 +66,7 @@ KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer) {
     return append(kind, context, layer);
 }
 
-void log_set_result(uint32_t index, uint32_t result) {
+void log_set_result(uint32_t index, KvrnWord result) {
     if (index < call_log.size()) call_log[index].result = result;
 }
 

@@ -35,7 +35,7 @@ void reset_lights();
 
 // Appends a call to the log; returns the entry for the caller to fill, or NULL when full or off.
 KvrnCall* log_call(uint32_t kind, KvrnContext context, KvrnLayer layer);
-void log_set_result(uint32_t index, uint32_t result);
+void log_set_result(uint32_t index, KvrnWord result);
 void reset_log();
 // Logs a KVRN_CALL_POST for every object whose record tail a plug-in rewrote since last seen.
 void notice_posts();

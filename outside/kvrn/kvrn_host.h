@@ -68,13 +68,14 @@ struct KvrnCall {
     uint32_t kind;  // KvrnCallKind
     KvrnContext context;
     KvrnLayer layer;
-    int32_t ints[3];
+    KvrnInt ints[3];  // pointer-sized: an argument or property value may be an address
     float floats[2];
     KvrnVector vectors[2];
     uint32_t flags;
-    uint32_t result;
+    KvrnWord result;
     // For MoveAction, host sends and posts: the object's record tail as the engine found it.
-    int32_t tail_command, tail_ival1, tail_ival2;
+    int32_t tail_command;
+    KvrnInt tail_ival1, tail_ival2;
     float tail_fval1, tail_fval2;
     wchar_t name[KVRN_HOST_NAME_CHARS];
 };
@@ -105,7 +106,7 @@ KVRN_HOST_API KvrnActionInterface kvrn_host_load_plugin(const wchar_t* path);
 KVRN_HOST_API KvrnLayer kvrn_host_create_object(const wchar_t* name, KvrnActionInterface entry);
 KVRN_HOST_API tagKVRNFILE* kvrn_host_record(KvrnLayer object);
 // Writes the command into the object's record and calls its entry point, as the game does.
-KVRN_HOST_API uint32_t kvrn_host_send(KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+KVRN_HOST_API KvrnWord kvrn_host_send(KvrnLayer object, int32_t command, KvrnInt ival1, KvrnInt ival2, float fval1,
                                       float fval2);
 
 // Heap.

@@ -35,7 +35,7 @@ void note_tail(KvrnCall* call, const tagKVRNFILE& record) {
     call->tail_fval2 = record.fval2;
 }
 
-uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_t command, int32_t ival1, int32_t ival2,
+KvrnWord run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_t command, KvrnInt ival1, KvrnInt ival2,
                      float fval1, float fval2) {
     EngineObject* object = object_of(layer);
     KvrnCall* call = log_call(kind, context, layer);
@@ -49,7 +49,7 @@ uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_
     }
     if (!object) return 0;
     if (command == KVRN_CMD_RECORD) {
-        uint32_t record = reinterpret_cast<uint32_t>(&object->record);
+        KvrnWord record = reinterpret_cast<KvrnWord>(&object->record);
         if (call) call->result = record;
         return record;
     }
@@ -70,8 +70,8 @@ uint32_t run_command(uint32_t kind, KvrnContext context, KvrnLayer layer, int32_
 }
 }  // namespace
 
-extern "C" uint32_t __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, int32_t ival1,
-                                               int32_t ival2, float fval1, float fval2) {
+extern "C" KvrnWord __stdcall KVRNL_MoveAction(KvrnContext context, KvrnLayer object, int32_t command, KvrnInt ival1,
+                                               KvrnInt ival2, float fval1, float fval2) {
     return run_command(KVRN_CALL_MOVE_ACTION, context, object, command, ival1, ival2, fval1, fval2);
 }
 
@@ -101,7 +101,7 @@ KVRN_HOST_API tagKVRNFILE* kvrn_host_record(KvrnLayer object) {
     return o ? &o->record : nullptr;
 }
 
-KVRN_HOST_API uint32_t kvrn_host_send(KvrnLayer object, int32_t command, int32_t ival1, int32_t ival2, float fval1,
+KVRN_HOST_API KvrnWord kvrn_host_send(KvrnLayer object, int32_t command, KvrnInt ival1, KvrnInt ival2, float fval1,
                                       float fval2) {
     return run_command(KVRN_CALL_HOST_SEND, ENGINE_CONTEXT, object, command, ival1, ival2, fval1, fval2);
 }

@@ -125,10 +125,10 @@ extern "C" uint32_t __stdcall KVRNL_GetMoveLayer(KvrnContext context, KvrnLayer 
 }
 
 extern "C" uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, KvrnLayer layer, uint32_t property,
-                                                       uint32_t value, uint32_t, uint32_t) {
+                                                       KvrnWord value, uint32_t, uint32_t) {
     if (KvrnCall* call = log_call(KVRN_CALL_RECALL_FUNCTION, context, layer)) {
         call->ints[0] = static_cast<int32_t>(property);
-        call->ints[1] = static_cast<int32_t>(value);
+        call->ints[1] = static_cast<KvrnInt>(value);
         if (property == KVRN_PROP_SCALE && value) call->floats[0] = *reinterpret_cast<const float*>(value);
     }
     EngineLayer* l = layer_of(layer);
@@ -143,13 +143,13 @@ extern "C" uint32_t __stdcall KVRNL_EXT_RecallFunction(KvrnContext context, Kvrn
     return 1;
 }
 
-extern "C" uint32_t __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
+extern "C" KvrnWord __stdcall KVRNL_EXT_Function(KvrnContext context, KvrnLayer layer, uint32_t property, void* output,
                                                  uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {
     if (KvrnCall* call = log_call(KVRN_CALL_EXT_FUNCTION, context, layer))
         call->ints[0] = static_cast<int32_t>(property);
     EngineLayer* l = layer_of(layer);
     if (!l) return 0;
-    if (property == KVRN_PROP_SCALE) return reinterpret_cast<uint32_t>(&l->state.base_scale);
+    if (property == KVRN_PROP_SCALE) return reinterpret_cast<KvrnWord>(&l->state.base_scale);
     if (property == KVRN_PROP_WORLD && output) {
         KvrnVector world;
         kvrn_host_world_position(layer, &world);

@@ -17,9 +17,11 @@ struct MoxelButton {
     int32_t x, y, width, height;
     uint32_t reserved[5];
 };
+#if UINTPTR_MAX == UINT32_MAX
 static_assert(sizeof(MoxelButton) == 56, "button record is 14 words");
 static_assert(offsetof(MoxelButton, image) == 4, "image rectangle follows the handle");
 static_assert(offsetof(MoxelButton, x) == 20, "position follows the image rectangle");
+#endif
 
 MOXEL_API int WINAPI MOXEL_SetMode(int mode);
 // Loads the picture strip of the push buttons from image_path.

@@ -23,8 +23,14 @@ struct LoadedWave {
     wchar_t path[RUQ_PATH_CHARS];  // the file read, cut to fit
     uint32_t loaded;               // non-zero while the slot holds a loaded sound
 };
+#if UINTPTR_MAX == UINT32_MAX
 static_assert(sizeof(LoadedWave) == 536, "wave slots are 536 bytes");
 static_assert(offsetof(LoadedWave, loaded) == 532, "loaded is the slot's last word");
+#else
+// Where pointers are wider, the data pointer widens the slot by 8 bytes (its own and padding).
+static_assert(sizeof(LoadedWave) == 544, "wave slots are 544 bytes");
+static_assert(offsetof(LoadedWave, loaded) == 540, "loaded is the slot's last word");
+#endif
 
 // One output channel: a wave-out device playing one buffer.
 struct Channel {

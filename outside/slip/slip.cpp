@@ -15,7 +15,7 @@ void remember(KvrnContext context, KvrnLayer slip, const tagKVRNFILE* record) {
     start->context = context;
     start->slip = slip;
     start->object = static_cast<KvrnLayer>(record->ival1);
-    const KvrnVector* translation = reinterpret_cast<const KvrnVector*>(static_cast<uintptr_t>(record->ival2));
+    const KvrnVector* translation = reinterpret_cast<const KvrnVector*>(record->ival2);
     start->translation_given = translation != nullptr;
     if (translation) start->translation = *translation;
     start->fval1 = record->fval1;

@@ -49,7 +49,7 @@ TEST_F(EngineScene, LayerFunctionsChangeStateAndIgnoreLayerZero) {
     KVRNL_SwitchLayer(context, layer, 0);
     KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_TRANSPARENCY, 127, 0, 1);
     float scale = 0.25f;
-    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_SCALE, reinterpret_cast<uint32_t>(&scale), 0, 1);
+    KVRNL_EXT_RecallFunction(context, layer, KVRN_PROP_SCALE, reinterpret_cast<KvrnWord>(&scale), 0, 1);
 
     KvrnLayerState s = state(layer);
     EXPECT_EQ(s.translation.y, 2.0f) << "a NULL vector leaves that part";
@@ -116,7 +116,7 @@ TEST_F(EngineScene, MoveActionWritesTheRecordAndCallsTheEntry) {
     EXPECT_EQ(record->command, 7);
     EXPECT_EQ(record->ival2, 4);
     EXPECT_EQ(record->fval2, 2.5f);
-    EXPECT_EQ(KVRNL_MoveAction(context, object, KVRN_CMD_RECORD, 0, 0, 0, 0), reinterpret_cast<uint32_t>(record))
+    EXPECT_EQ(KVRNL_MoveAction(context, object, KVRN_CMD_RECORD, 0, 0, 0, 0), reinterpret_cast<KvrnWord>(record))
         << "the engine answers -4 itself";
     EXPECT_EQ(record->command, 7) << "-4 leaves the record alone";
     EXPECT_EQ(KVRNL_MoveAction(context, 0x7777, 1, 0, 0, 0, 0), 0u) << "no such object";

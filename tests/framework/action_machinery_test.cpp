@@ -25,7 +25,7 @@ std::vector<Seen> updates;
 int resets;
 
 // ival1 = direction; the clock starts running.
-int32_t start_clock(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t start_clock(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->running = 1;
     slot->direction = ival1;
     slot->elapsed = 12345;  // the start path must reset this
@@ -33,7 +33,7 @@ int32_t start_clock(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int
 }
 
 // Never sets `running`: no clock reset, no update call.
-int32_t start_without_clock(KvrnContext, KvrnLayer, ActionSlot* slot, int32_t ival1, int32_t, float, float) {
+int32_t start_without_clock(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->word1.i = ival1;
     return 77;
 }
@@ -43,7 +43,7 @@ void record_update(KvrnContext, KvrnLayer, ActionSlot* slot) {
 }
 
 // Posts slot 3 from inside slot 2's start.
-int32_t start_posting(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t, int32_t, float, float) {
+int32_t start_posting(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt, KvrnInt, float, float) {
     return post_action(context, object, 3, 11, 22, 3.5f, 4.5f);
 }
 

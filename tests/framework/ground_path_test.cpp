@@ -13,7 +13,6 @@ namespace {
 const float PI = 3.14159265f;
 
 float kmh(float speed) { return speed * 1000.0f / 3600.0f; }
-int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
 float distance(float ax, float az, float bx, float bz) { return hypotf(bx - ax, bz - az); }
 

@@ -7,12 +7,12 @@ std::vector<WheelCall> nose_calls;
 std::vector<WheelCall> tyre_calls;
 
 namespace {
-int32_t record_nose(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t, float fval1, float) {
+int32_t record_nose(KvrnContext, KvrnLayer, ActionSlot*, KvrnInt ival1, KvrnInt, float fval1, float) {
     nose_calls.push_back({ival1, fval1});
     return 0;
 }
 
-int32_t record_tyres(KvrnContext, KvrnLayer, ActionSlot*, int32_t ival1, int32_t, float fval1, float) {
+int32_t record_tyres(KvrnContext, KvrnLayer, ActionSlot*, KvrnInt ival1, KvrnInt, float fval1, float) {
     tyre_calls.push_back({ival1, fval1});
     return 0;
 }

@@ -14,7 +14,7 @@ const float TEST_WHEELBASE = 12.296f;
 
 // One call of slot 25 (nose steering) or 26 (tyres): the first integer and the first float.
 struct WheelCall {
-    int32_t ival1;
+    KvrnInt ival1;
     float fval1;
 };
 extern std::vector<WheelCall> nose_calls;  // fval1 = steering angle

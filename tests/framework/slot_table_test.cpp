@@ -11,19 +11,19 @@
 
 namespace {
 struct Started {
-    int32_t ival1;
+    KvrnInt ival1;
     uint32_t lamp_word1;  // slot 61's word1 when the start ran
 };
 std::vector<Started> started;
 
 enum { LAMP_SLOT = 61, LAST_SLOT = 126 };
 
-int32_t record_start(KvrnContext context, KvrnLayer object, ActionSlot*, int32_t ival1, int32_t, float, float) {
+int32_t record_start(KvrnContext context, KvrnLayer object, ActionSlot*, KvrnInt ival1, KvrnInt, float, float) {
     ActionSlot* lamp = get_action_slot(context, object, LAMP_SLOT);
     started.push_back({ival1, lamp ? lamp->word1.u : 0xFFFFFFFFu});
     return 11;
 }
-int32_t replacing_start(KvrnContext, KvrnLayer, ActionSlot*, int32_t, int32_t, float, float) { return 66; }
+int32_t replacing_start(KvrnContext, KvrnLayer, ActionSlot*, KvrnInt, KvrnInt, float, float) { return 66; }
 void no_update(KvrnContext, KvrnLayer, ActionSlot*) {}
 
 const wchar_t* const three_layers[] = {L"one", L"two", L"three", nullptr};

@@ -19,8 +19,6 @@ float wrapped(float degrees) {
     return w < 0.0f ? w + 360.0f : w;
 }
 
-int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
-
 class Acplug17 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug17.dll"; }

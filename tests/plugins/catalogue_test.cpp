@@ -45,8 +45,6 @@ bool is_quiet(const CatalogueRow& row, int32_t slot) {
     return false;
 }
 
-int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
-
 TEST(Catalogue, ListsTheReferenceTypeAmongThePluginsBuilt) {
     std::vector<std::string> names = catalogue_plugins();
     EXPECT_NE(std::find(names.begin(), names.end(), REFERENCE_PLUGIN), names.end());

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
-"""Reads a plug-in DLL's headers with objdump and checks what the engine binds: a PE32 i386
-image whose one export is _KVRNACTIONINTERFACE@12 at ordinal 1, importing from kvrn.dll only the
-engine functions under their decorated names, and needing no compiler runtime DLL."""
+"""Reads a plug-in DLL's headers with objdump and checks what the engine binds: an image of the
+build's format (pei-i386, a PE32 i386 image, for the product; pei-x86-64 for the 64-bit twin)
+whose one export is _KVRNACTIONINTERFACE@12 at ordinal 1, importing from kvrn.dll only the engine
+functions under their decorated names, and needing no compiler runtime DLL.
+
+    check_binary_interface.py OBJDUMP FORMAT DLL..."""
 import re
 import subprocess
 import sys
@@ -14,11 +17,11 @@ ENGINE_IMPORTS = {
 RUNTIME_DLLS = re.compile(r"^(libstdc\+\+|libgcc|libwinpthread)", re.I)
 
 
-def check(objdump, path):
+def check(objdump, image_format, path):
     faults = []
     header = subprocess.run([objdump, "-p", path], capture_output=True, text=True, check=True).stdout
-    if "file format pei-i386" not in header:
-        faults.append("not a PE32 i386 image")
+    if f"file format {image_format}\n" not in header:
+        faults.append(f"not a {image_format} image")
 
     exports = re.search(r"Export Address Table -- Ordinal Base (\d+)\n(.*?)\n\n", header, re.S)
     names = re.search(r"\[Ordinal/Name Pointer\] Table\n(.*?)\n\n", header, re.S)
@@ -51,10 +54,10 @@ def check(objdump, path):
 
 
 def main():
-    objdump, paths = sys.argv[1], sys.argv[2:]
+    objdump, image_format, paths = sys.argv[1], sys.argv[2], sys.argv[3:]
     failed = 0
     for path in paths:
-        faults = check(objdump, path)
+        faults = check(objdump, image_format, path)
         for fault in faults:
             print(f"{path}: {fault}")
         failed += bool(faults)

@@ -13,8 +13,6 @@
 namespace {
 std::string narrow_name(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
 
-int32_t pointer_argument(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
-
 using GroundPlugin = PluginFixture;
 
 TEST_F(GroundPlugin, TaxiSlotCarriesTheTypesNumbers) {

@@ -54,7 +54,7 @@ TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
     ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
     const int32_t count = table()->count;
     for (int i = 0; i < 20000; ++i) {
-        int32_t ival1 = random.any_int(), ival2 = random.any_int();
+        KvrnInt ival1 = random.any_int(), ival2 = random.any_int();
         float fval1 = random.any_float(), fval2 = random.any_float();
         switch (random.below(8)) {
             case 0:
@@ -81,7 +81,7 @@ TEST_P(PluginRobustness, RandomCommandsBetweenCreateAndDestroy) {
                 for (const PointerSlot& p : pointer_slots) {
                     if (command != p.slot) continue;
                     memset(caller_record, 0, sizeof caller_record);
-                    ival1 = static_cast<int32_t>(reinterpret_cast<uintptr_t>(caller_record));
+                    ival1 = pointer_argument(caller_record);
                     if (random.below(2)) ival2 = random.below(100);
                 }
                 if (command == 41) fval2 = static_cast<float>(random.below(2));  // driving itself, or towed

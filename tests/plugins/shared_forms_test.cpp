@@ -401,7 +401,7 @@ TEST_F(SharedForms, TaxiStepWithTheShortLookAhead) {
         s.speed = speed;
         s.target = {0, 0, c.wheelbase + c.seconds_out * speed, 0};
         uint32_t moves = root_layer().moves;
-        EXPECT_EQ(start(SLOT_TAXI, static_cast<int32_t>(reinterpret_cast<uintptr_t>(&s)), 100), c.moved);
+        EXPECT_EQ(start(SLOT_TAXI, pointer_argument(&s), 100), c.moved);
         EXPECT_NEAR(s.nose.z, c.wheelbase + (c.moved ? 0.1f * speed : 0.0f), 1e-4f) << "nose wheel";
         EXPECT_EQ(root_layer().moves - moves, c.moved ? 1u : 0u) << "the aircraft moved";
         send(KVRN_CMD_DESTROY);

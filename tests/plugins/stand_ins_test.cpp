@@ -24,7 +24,7 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
     copy.speed = 2.5f;
     copy.rotation = {0, 90, 0, 0};  // facing +x
     copy.target = {50, 0, 0, 0};
-    int32_t argument = path_state_argument(&copy);
+    KvrnInt argument = path_state_argument(&copy);
 
     EXPECT_EQ(kvrn_host_send(tug, TOW_TAXI_STEP, argument, 0, 0, 0), 1u) << "a step of no time";
     EXPECT_EQ(layer_state_of(body).moves, 0u);
@@ -52,7 +52,7 @@ TEST_F(StandIns, TowVehicleTakesTheTaxiStepOnTheStateItIsHanded) {
 TEST_F(StandIns, SlipKeepsEveryStartItIsSent) {
     KvrnLayer slip = add_scene_object(L"slip.dll", L"Slip");
     KvrnVector where = {1, 0, -20, 0};
-    kvrn_host_send(slip, 2, 0x1234, static_cast<int32_t>(reinterpret_cast<uintptr_t>(&where)), 180.0f, 150.0f);
+    kvrn_host_send(slip, 2, 0x1234, pointer_argument(&where), 180.0f, 150.0f);
     where.z = -99;  // read at the time of the call, not later
     kvrn_host_send(slip, 5, 1, 2, 3, 4);
     kvrn_host_send(slip, 2, 0x99, 0, 180.0f, 0.0f);

@@ -11,8 +11,12 @@
 #include "kvrn_host.h"
 
 // A command as a plug-in posted it to one of its own slots.
+// A caller's record handed over in an integer argument, as the engine's words carry pointers.
+inline KvrnInt pointer_argument(const void* p) { return reinterpret_cast<KvrnInt>(p); }
+
 struct Post {
-    int32_t command, ival1, ival2;
+    int32_t command;
+    KvrnInt ival1, ival2;
     float fval1, fval2;
 };
 
@@ -70,10 +74,10 @@ protected:
         if (aircraft && record()->actions) send(KVRN_CMD_DESTROY);
     }
 
-    uint32_t send(int32_t command, int32_t ival1 = 0, int32_t ival2 = 0, float fval1 = 0, float fval2 = 0) {
+    KvrnWord send(int32_t command, KvrnInt ival1 = 0, KvrnInt ival2 = 0, float fval1 = 0, float fval2 = 0) {
         return kvrn_host_send(aircraft, command, ival1, ival2, fval1, fval2);
     }
-    int32_t start(int32_t slot, int32_t ival1 = 0, int32_t ival2 = 0, float fval1 = 0, float fval2 = 0) {
+    int32_t start(int32_t slot, KvrnInt ival1 = 0, KvrnInt ival2 = 0, float fval1 = 0, float fval2 = 0) {
         return static_cast<int32_t>(send(slot, ival1, ival2, fval1, fval2));
     }
     void tick(int32_t ms) { send(KVRN_CMD_TICK, ms); }

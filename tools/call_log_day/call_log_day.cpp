@@ -60,8 +60,8 @@ void flush_log(FILE* out) {
     printed = 0;
 }
 
-uint32_t send(FILE* out, int32_t command, int32_t ival1 = 0, int32_t ival2 = 0, float fval1 = 0, float fval2 = 0) {
-    uint32_t result = kvrn_host_send(aircraft, command, ival1, ival2, fval1, fval2);
+uint32_t send(FILE* out, int32_t command, KvrnInt ival1 = 0, KvrnInt ival2 = 0, float fval1 = 0, float fval2 = 0) {
+    uint32_t result = static_cast<uint32_t>(kvrn_host_send(aircraft, command, ival1, ival2, fval1, fval2));
     flush_log(out);
     fprintf(out, "= %d\n", static_cast<int32_t>(result));
     return result;
@@ -122,7 +122,7 @@ void geometry_and_taxi(FILE* out) {
     fprintf(out, "# geometry\n");
     float answer[16];
     memset(answer, 0, sizeof answer);
-    send(out, SLOT_GEOMETRY, static_cast<int32_t>(reinterpret_cast<uintptr_t>(answer)));
+    send(out, SLOT_GEOMETRY, reinterpret_cast<KvrnInt>(answer));
     fprintf(out, "geometry");
     for (float f : answer) fprintf(out, " %.9g", f);
     fputc('\n', out);
