@@ -56,6 +56,8 @@ void remove_tree(const std::wstring& folder) {
 }
 
 void print_frame_costs(const Samples& samples) {
+    printf("Build measured: %s\n\n", sizeof(void*) == 4 ? "i686 (the product's 32-bit binaries)"
+                                                        : "x86-64 twin (the same sources built for 64-bit Wine)");
     printf("Frame cost of acplug03 in the stand-in engine: engines, beacon, strobes, tyres, lights and taxi\n");
     printf("running; a frame is the tick of 16 ms, the light update and the host's taxi step of 16 ms.\n\n");
     printf("%9s %10s %13s %13s %13s %7s\n", "aircraft", "frames", "ns/acft-frame", "engine calls", "bare calls ns",

@@ -26,6 +26,19 @@ ia32_runs() {
   return $ran
 }
 
+# use_runnable_build: TOVI_BUILD names the build this machine can run: build/ (the product)
+# where the kernel runs 32-bit code, else build64/ (the 64-bit twin), said in one line.
+use_runnable_build() {
+  local top
+  top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  if ia32_runs; then
+    export TOVI_BUILD="$top/build"
+  else
+    export TOVI_BUILD="$top/build64"
+    echo "This machine's kernel runs no 32-bit x86 code: running the 64-bit twin (build64/, 64-bit Wine) of the 32-bit binaries in build/." >&2
+  fi
+}
+
 require_ia32() {
   if ! ia32_runs; then
     echo "This machine's kernel cannot run 32-bit x86 programs (IA-32 emulation is off or missing), so Wine cannot run the 32-bit Windows programs that are built and tested here: enable IA-32 emulation (for example boot with ia32_emulation=1) or use another machine." >&2

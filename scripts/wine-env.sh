@@ -14,7 +14,9 @@ if [ "$WINEARCH" = win64 ]; then
   wine() { /usr/lib/wine/wine64 "$@"; }
   wineboot() { wine wineboot "$@"; }
   winepath() { wine winepath "$@"; }
-  export -f wine wineboot winepath
+else
+  unset -f wine wineboot winepath
+  [ "${WINELOADER:-}" = /usr/lib/wine/wine64 ] && unset WINELOADER
 fi
 # No Mono or Gecko installer prompts in a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -10,10 +10,10 @@
 #include "action_slot.h"
 #include "kvrn_host.h"
 
-// A command as a plug-in posted it to one of its own slots.
 // A caller's record handed over in an integer argument, as the engine's words carry pointers.
 inline KvrnInt pointer_argument(const void* p) { return reinterpret_cast<KvrnInt>(p); }
 
+// A command as a plug-in posted it to one of its own slots.
 struct Post {
     int32_t command;
     KvrnInt ival1, ival2;
