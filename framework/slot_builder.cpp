@@ -91,27 +91,43 @@ void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row) {
     if (row.setup) row.setup(context, object, slot);
 }
 
+namespace {
+bool in_base(const SlotTable& table, int32_t slot) {
+    size_t base_count = table.base ? table.base->count : 0;
+    for (size_t b = 0; b < base_count; ++b)
+        if (table.base->items[b].slot == slot) return true;
+    return false;
+}
+
+// The added rows placed after base slot `after` (0: those without a place), in their order.
+void build_added_rows(KvrnContext context, KvrnLayer object, const SlotTable& table, int32_t after) {
+    for (size_t r = 0; r < table.rows.count; ++r) {
+        const SlotRow& added = table.rows.items[r];
+        if (in_base(table, added.slot)) continue;
+        const SlotPlace* place = find_slot(table.places, added.slot);
+        if ((place ? place->after : 0) == after) build_slot(context, object, added);
+    }
+}
+}  // namespace
+
 void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& table) {
     size_t base_count = table.base ? table.base->count : 0;
     for (size_t r = 0; r < base_count; ++r) {
         const SlotRow& base = table.base->items[r];
-        if (is_left_out(table.left_out, base.slot)) continue;
-        const SlotRow* replaced = find_slot(table.rows, base.slot);
-        SlotRow row = replaced ? *replaced : base;
-        if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
-            if (edit->layers) row.layers = edit->layers;
-            if (edit->duration != 0) row.duration = edit->duration;
-            if (edit->start) row.start = edit->start;
-            if (edit->update) row.update = edit->update;
+        if (!is_left_out(table.left_out, base.slot)) {
+            const SlotRow* replaced = find_slot(table.rows, base.slot);
+            SlotRow row = replaced ? *replaced : base;
+            if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
+                if (edit->layers) row.layers = edit->layers;
+                if (edit->duration != 0) row.duration = edit->duration;
+                if (edit->start) row.start = edit->start;
+                if (edit->update) row.update = edit->update;
+            }
+            build_slot(context, object, row);
         }
-        build_slot(context, object, row);
+        if (table.places.count) build_added_rows(context, object, table, base.slot);
     }
-    for (size_t r = 0; r < table.rows.count; ++r) {
-        const SlotRow& added = table.rows.items[r];
-        bool in_base = false;
-        for (size_t b = 0; b < base_count && !in_base; ++b) in_base = table.base->items[b].slot == added.slot;
-        if (!in_base) build_slot(context, object, added);
-    }
+    build_added_rows(context, object, table, 0);
 }
 
 float layer_base_scale(KvrnContext context, KvrnLayer layer) {

@@ -74,17 +74,25 @@ struct ScalePreset {
     float scale;
 };
 
+// Where a type's added slot stands in its table: right after the base row of slot `after`
+// (built or left out).
+struct SlotPlace {
+    int32_t slot;
+    int32_t after;
+};
+
 // One builder's rows: the rows it starts from, and the type's changes to them.
 struct SlotTable {
     const List<SlotRow>* base;  // NULL: none
-    List<SlotRow> rows;         // replace the base row of the same slot, or add a slot after them
+    List<SlotRow> rows;         // replace the base row of the same slot, or add a slot
     List<int32_t> left_out;     // base slots not built
     List<SlotEdit> edits;
+    List<SlotPlace> places;  // added slots built among the base rows; the others follow them
 };
 
-// Builds the table's rows in order: the base rows as the type changes them, then the added
-// rows. Each slot record is allocated, given its routines, clock and layers, then its presets,
-// base scales, constant words and setup.
+// Builds the table's rows in order: the base rows as the type changes them, each added row
+// where its place puts it, then the added rows without a place. Each slot record is allocated,
+// given its routines, clock and layers, then its presets, base scales, constant words and setup.
 void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& table);
 
 // Builds one row as it stands.

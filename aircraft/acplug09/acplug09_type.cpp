@@ -14,6 +14,7 @@
 #include "two_beam_lights.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const wchar_t* const spoiler_layers[] = {L"X_spoiler01", L"X_spoiler02", L"X_spoiler03",
@@ -114,6 +115,7 @@ const GroundPath acplug09_ground = [] {
 const AircraftType acplug09_type = [] {
     AircraftType type = reference_type;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.edits = list_of(part_edits);
     type.reset_plan = &reset_plan;
     type.numbers = &acplug09_numbers;

@@ -15,6 +15,7 @@
 #include "turboprop.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const SlotRow part_rows[] = {turboprop::landing_light_row, hinged_door::door_row};
@@ -65,6 +66,7 @@ const GroundPath acplug10_ground = [] {
 const AircraftType acplug10_type = [] {
     AircraftType type = reference_type;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_engines);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.left_out = list_of(sequence_left_out);

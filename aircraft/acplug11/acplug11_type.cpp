@@ -17,6 +17,7 @@
 #include "surfaces.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const wchar_t* const flap_layers[] = {L"mainwing01",   L"mainwing02",   L"X_flap0101",   L"X_flap0201",
@@ -104,6 +105,7 @@ const AircraftType acplug11_type = [] {
     AircraftType type = reference_type;
     type.table_size = SLOT_TAKEOFF_TRIGGER + 1;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.rows = list_of(sequence_rows);

@@ -19,6 +19,7 @@
 #include "two_panel_spoiler.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const wchar_t* const reverser_layers[] = {L"engine_on", L"engine_off", L"X_revon01", L"X_revon02",
@@ -115,6 +116,7 @@ const GroundPath acplug12_ground = [] {
 const AircraftType acplug12_type = [] {
     AircraftType type = reference_type;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.edits = list_of(sequence_edits);

@@ -17,6 +17,7 @@
 #include "two_panel_spoiler.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const SlotRow part_rows[] = {turboprop::landing_light_row, hinged_door::door_row};
@@ -71,6 +72,7 @@ const GroundPath acplug13_ground = [] {
 const AircraftType acplug13_type = [] {
     AircraftType type = reference_type;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_engines);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.reset_plan = &reset_plan;

@@ -18,6 +18,7 @@
 #include "two_beam_lights.h"
 #include "two_point_geometry.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 // Nine covers ("spoiler", "01_spoiler" to "08_spoiler"), then the eight panels.
@@ -121,6 +122,7 @@ const GroundPath acplug14_ground = [] {
 const AircraftType acplug14_type = [] {
     AircraftType type = reference_type;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.edits = long_climb::sequence_edits;

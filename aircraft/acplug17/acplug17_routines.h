@@ -27,6 +27,7 @@ UpdateRoutine seq_rotate_update;         // 6: the nose comes back from -10 to l
 StartRoutine seq_climb_pitch;            // 7: pitch 5 above a height of 10, less below
 StartRoutine seq_after_takeoff_start;    // 8: doors closed, every run ended, held at 2.5
 UpdateRoutine seq_after_takeoff_update;  //  the stabilizer from 30 to 8 degrees
+StartRoutine seq_final_config_start;     // 10: the landing lights full
 UpdateRoutine seq_final_config_update;   // 10: the front light at the end of the run
 StartRoutine seq_flare_pitch;            // 11: nose and stabilizer up as the height falls
 StartRoutine seq_touchdown_start;        // 12: word1 = front lamp wish at the end, word6 = pitch

@@ -96,6 +96,14 @@ void seq_after_takeoff_update(KvrnContext context, KvrnLayer object, ActionSlot*
     stabilizer(context, object, STABILIZER_PARKED - (STABILIZER_PARKED - STABILIZER_CRUISE) * slot->progress);
 }
 
+// The landing lights full at once; the run lasts the slot's own duration.
+int32_t seq_final_config_start(KvrnContext context, KvrnLayer object, ActionSlot* slot, KvrnInt, KvrnInt, float,
+                               float) {
+    start_clock(slot);
+    post_command(context, object, SLOT_LANDING_LIGHTS, 100);
+    return slot->duration;
+}
+
 void seq_final_config_update(KvrnContext context, KvrnLayer object, ActionSlot* slot) {
     if (slot->progress == 1.0f) post_command(context, object, SLOT_FRONT_LIGHT, 1);
 }

@@ -13,6 +13,7 @@
 #include "sequences.h"
 #include "surfaces.h"
 #include "type_numbers.h"
+#include "slot_places.h"
 
 namespace {
 const wchar_t* const rotor_layers[] = {L"X_e2low", L"X_e2high", L"Y_e1low", L"Y_e1high", L"01e1low",
@@ -56,7 +57,7 @@ const SlotEdit sequence_edits[] = {
     {SEQ_ROTATE, nullptr, 0, nullptr, acplug17::seq_rotate_update},
     {SEQ_CLIMB, nullptr, 0, acplug17::seq_climb_pitch, nullptr},
     {SEQ_AFTER_TAKEOFF, nullptr, 5000, acplug17::seq_after_takeoff_start, acplug17::seq_after_takeoff_update},
-    {SEQ_FINAL, nullptr, 3000, nullptr, acplug17::seq_final_config_update},
+    {SEQ_FINAL, nullptr, 3000, acplug17::seq_final_config_start, acplug17::seq_final_config_update},
     {SEQ_FLARE, nullptr, 0, acplug17::seq_flare_pitch, nullptr},
     {SEQ_TOUCHDOWN, nullptr, 0, acplug17::seq_touchdown_start, acplug17::seq_touchdown_update},
     {SEQ_BEACON_OFF, nullptr, 0, acplug17::seq_beacon_off, nullptr},
@@ -108,6 +109,7 @@ const AircraftType acplug17_type = [] {
     AircraftType type = reference_type;
     type.table_size = SLOT_STABILIZERS + 1;
     type.part_slots.rows = list_of(part_rows);
+    type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);
     type.sequence_slots.rows = list_of(sequence_rows);

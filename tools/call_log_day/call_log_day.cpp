@@ -23,11 +23,11 @@ KvrnLayer aircraft;
 uint32_t printed;  // entries of the current log already printed
 
 // An integer that is an address in this process (values from 64 KiB up) is printed as "ptr".
-void print_int(FILE* out, int32_t value) {
+void print_int(FILE* out, KvrnInt value) {
     if (value >= 0x10000)
         fputs(" ptr", out);
     else
-        fprintf(out, " %d", value);
+        fprintf(out, " %lld", static_cast<long long>(value));
 }
 
 void print_call(FILE* out, const KvrnCall& c) {
