@@ -30,9 +30,10 @@ TEST_F(SlotOrder, SecondDoorBuiltWhereTheTypesTableListsIt) {
         std::vector<std::wstring> door;
         const wchar_t* after;
     } cases[] = {
-        {L"acplug09.dll", L"wglightr",
-         {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on", L"01_door", L"2_door", L"05body03", L"102door",
-          L"103door"},
+        {L"acplug09.dll",
+         L"wglightr",
+         {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on", L"01_door", L"2_door", L"05body03",
+          L"102door", L"103door"},
          L"06body03"},
         {L"acplug10.dll", L"X_04e2low", {L"Z_door01"}, L"atlightu"},
         {L"acplug11.dll", L"wglightr", {L"Z_door01", L"Z_trap01", L"Z_trap02", L"trap_on", L"S1door01"}, L"Z_door02"},
