@@ -1,6 +1,5 @@
-// Where the types with a second door or airstair build slot 29 among their part slots, read from
-// the layer look-ups of create; acplug17's own final-configuration start; and the layer under
-// which acplug12 finds its landing lamp.
+// The order in which each type's create looks its layers up, against its part-slot table;
+// acplug17's own final-configuration start; and the layer under which acplug12 finds its lamp.
 #include <wchar.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "plugin_fixture.h"
+#include "slot_lookups.h"
 
 namespace {
 using SlotOrder = PluginFixture;
@@ -21,41 +21,33 @@ std::vector<std::wstring> searched_since(uint32_t mark) {
     return names;
 }
 
-TEST_F(SlotOrder, SecondDoorBuiltWhereTheTypesTableListsIt) {
-    // The last name of the row before slot 29 that looks layers up, slot 29's names, and the
-    // first name of the row after it ("" where no later part slot looks a layer up).
-    struct Case {
-        const wchar_t* dll;
-        const wchar_t* before;
-        std::vector<std::wstring> door;
-        const wchar_t* after;
-    } cases[] = {
-        {L"acplug09.dll",
-         L"wglightr",
-         {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on", L"01_door", L"2_door", L"05body03",
-          L"102door", L"103door"},
-         L"06body03"},
-        {L"acplug10.dll", L"X_04e2low", {L"Z_door01"}, L"atlightu"},
-        {L"acplug11.dll", L"wglightr", {L"Z_door01", L"Z_trap01", L"Z_trap02", L"trap_on", L"S1door01"}, L"Z_door02"},
-        {L"acplug12.dll", L"wglightr", {L"04body03", L"Z_door01", L"trap_on"}, L""},
-        {L"acplug13.dll", L"Y_06e2low", {L"Z_door01"}, L"atlightu"},
-        {L"acplug14.dll", L"X_02t1Lshaft", {L"03body03", L"Z_door01"}, L"04body03"},
-        {L"acplug16.dll", L"X_04e2low", {L"X_door01", L"on_trap", L"Z_trap01", L"Z_trap02", L"Z_trap03"}, L"atlightu"},
-        {L"acplug17.dll", L"ldlightl", {L"body03", L"Y_door01", L"Y_door02", L"Z_door03", L"Z_door04"}, L"X_horwing"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::string(c.dll, c.dll + wcslen(c.dll)));
-        load(c.dll);
+// Every type looks its layers up in the order of its part-slot table, each row's names in
+// the row's order.
+TEST_F(SlotOrder, CreateLooksLayersUpInTheTypesTableOrder) {
+    for (size_t t = 0; t < type_lookup_count; ++t) {
+        const TypeLookups& type = type_lookups[t];
+        SCOPED_TRACE(testing::Message() << std::string(type.dll, type.dll + wcslen(type.dll)));
+        std::vector<std::wstring> expected, body_pitch;
+        for (size_t r = 0; r < type.count; ++r) {
+            const SlotLookups& row = type.rows[r];
+            std::vector<std::wstring>& to =
+                type.body_pitch_placed_apart && row.slot == SLOT_BODY_PITCH ? body_pitch : expected;
+            to.insert(to.end(), row.names.begin(), row.names.end());
+        }
+        load(type.dll);
         uint32_t mark = log_mark();
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
         std::vector<std::wstring> names = searched_since(mark);
-        std::vector<std::wstring> expected = {c.before};
-        expected.insert(expected.end(), c.door.begin(), c.door.end());
-        if (*c.after) expected.push_back(c.after);
-        bool found = false;
-        for (size_t i = 0; i + expected.size() <= names.size() && !found; ++i)
-            found = std::equal(expected.begin(), expected.end(), names.begin() + i);
-        EXPECT_TRUE(found) << "slot 29's layers looked up between its neighbours";
+        bool found = body_pitch.empty() && names == expected;
+        // The body pitch's names together at one place, the others in the table's order.
+        for (size_t at = 0; !found && !body_pitch.empty() && at + body_pitch.size() <= names.size(); ++at) {
+            if (!std::equal(body_pitch.begin(), body_pitch.end(), names.begin() + at)) continue;
+            std::vector<std::wstring> rest(names.begin(), names.begin() + at);
+            rest.insert(rest.end(), names.begin() + at + body_pitch.size(), names.end());
+            found = rest == expected;
+        }
+        EXPECT_TRUE(found) << names.size() << " names looked up, " << expected.size() + body_pitch.size()
+                           << " in the table";
         send(KVRN_CMD_DESTROY);
     }
 }
