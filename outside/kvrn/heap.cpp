@@ -9,16 +9,20 @@
 #include "engine_state.h"
 
 namespace {
-std::map<void*, uint32_t> live_blocks;  // block -> bytes
-std::set<void*> freed_blocks;           // freed and not handed out again
+struct LiveBlock {
+    uint32_t bytes;
+    uint32_t number;  // the allocation that gave it out, counted from 1; kept through a resize
+};
+std::map<void*, LiveBlock> live_blocks;
+std::set<void*> freed_blocks;  // freed and not handed out again
 KvrnHeapStats heap_stats;
 
 void* new_block(uint32_t bytes) {
     void* block = calloc(1, bytes ? bytes : 1);
     if (!block) return nullptr;
-    live_blocks[block] = bytes;
-    freed_blocks.erase(block);
     ++heap_stats.allocations;
+    live_blocks[block] = {bytes, heap_stats.allocations};
+    freed_blocks.erase(block);
     return block;
 }
 
@@ -50,12 +54,12 @@ extern "C" void* __stdcall KVRN_ResizeMemory(KvrnContext context, void* block, u
         count_bad_pointer(block);
         return nullptr;
     }
-    uint32_t old_bytes = it->second;
+    LiveBlock kept = it->second;
     void* grown = realloc(block, bytes ? bytes : 1);
     if (!grown) return nullptr;
-    if (bytes > old_bytes) memset(static_cast<char*>(grown) + old_bytes, 0, bytes - old_bytes);
+    if (bytes > kept.bytes) memset(static_cast<char*>(grown) + kept.bytes, 0, bytes - kept.bytes);
     live_blocks.erase(it);
-    live_blocks[grown] = bytes;
+    live_blocks[grown] = {bytes, kept.number};
     if (grown != block) freed_blocks.insert(block);
     freed_blocks.erase(grown);
     return grown;
@@ -80,5 +84,10 @@ KVRN_HOST_API void kvrn_host_heap_stats(KvrnHeapStats* out) {
     *out = heap_stats;
     out->live_blocks = static_cast<uint32_t>(live_blocks.size());
     out->live_bytes = 0;
-    for (const auto& block : live_blocks) out->live_bytes += block.second;
+    for (const auto& block : live_blocks) out->live_bytes += block.second.bytes;
+}
+
+KVRN_HOST_API uint32_t kvrn_host_block_number(const void* block) {
+    auto it = live_blocks.find(const_cast<void*>(block));
+    return it == live_blocks.end() ? 0 : it->second.number;
 }

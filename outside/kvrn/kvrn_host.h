@@ -111,6 +111,10 @@ KVRN_HOST_API KvrnWord kvrn_host_send(KvrnLayer object, int32_t command, KvrnInt
 
 // Heap.
 KVRN_HOST_API void kvrn_host_heap_stats(KvrnHeapStats* out);
+// Which allocation gave out a live block, counted from 1 since the last reset (a resized block
+// keeps its number), so that the order in which blocks were made can be read back; 0 for a
+// pointer that is not a live block.
+KVRN_HOST_API uint32_t kvrn_host_block_number(const void* block);
 
 // Lights (0 to 15).
 KVRN_HOST_API int kvrn_host_light(uint32_t light, KvrnLightState* out);

@@ -71,4 +71,25 @@ TEST_F(EngineHeap, CatchesLeakDoubleFreeAndForeignPointer) {
     EXPECT_EQ(s.frees, 1u);
     KVRN_FreeMemory(context, kept);
 }
+
+// The order in which live blocks were given out reads back, a resized block keeping its place.
+TEST_F(EngineHeap, NumbersEachLiveBlockByTheAllocationThatGaveItOut) {
+    void* first = KVRN_AllocMemory(context, 8);
+    void* second = KVRN_ResizeMemory(context, nullptr, 8);  // a resize from NULL allocates
+    void* third = KVRN_AllocMemory(context, 8);
+    first = KVRN_ResizeMemory(context, first, 4096);
+    EXPECT_EQ(kvrn_host_block_number(first), 1u);
+    EXPECT_EQ(kvrn_host_block_number(second), 2u);
+    EXPECT_EQ(kvrn_host_block_number(third), 3u);
+    KVRN_FreeMemory(context, second);
+    EXPECT_EQ(kvrn_host_block_number(second), 0u) << "freed";
+    int on_stack = 0;
+    EXPECT_EQ(kvrn_host_block_number(&on_stack), 0u) << "never the heap's";
+    KVRN_FreeMemory(context, first);
+    KVRN_FreeMemory(context, third);
+    kvrn_host_reset();
+    void* again = KVRN_AllocMemory(context, 8);
+    EXPECT_EQ(kvrn_host_block_number(again), 1u) << "counted anew after a reset";
+    KVRN_FreeMemory(context, again);
+}
 }  // namespace
