@@ -1,7 +1,8 @@
 // The slot table of an aircraft type as changes to base rows: rows replaced, left out, added
-// above the base, other layers, durations and routines; the object's root before named layers; `timed` from the layer
-// count; constant words, scale presets and base scales; the table size; and the reset plan with its word clears. The
-// framework is linked into this program with a test type.
+// above the base or among the base rows, other layers, durations and routines; the object's root
+// before named layers; `timed` from the layer count; constant words, scale presets and base
+// scales; the table size; and the reset plan with its word clears. The framework is linked into
+// this program with a test type.
 #include <vector>
 
 #include "aircraft_type.h"
@@ -57,6 +58,8 @@ const SlotEdit edits[] = {
     {7, edited_layers, 0, replacing_start, nullptr},  // the root, then the edited layers
 };
 const ScalePreset presets[] = {{LAMP_SLOT, 1, 3.0f}};
+// The added 61 right after base row 3, the added flaps where the left-out 5 stands.
+const SlotPlace places[] = {{LAMP_SLOT, 3}, {SLOT_FLAPS, 5}};
 
 // The reference reset without the engines, with a second flap post after the gear.
 const int32_t reset_left_out[] = {SLOT_ENGINES};
@@ -71,6 +74,7 @@ const AircraftType test_type = [] {
     type.part_slots.rows = list_of(type_rows);
     type.part_slots.left_out = list_of(left_out);
     type.part_slots.edits = list_of(edits);
+    type.part_slots.places = list_of(places);
     type.scale_presets = list_of(presets);
     type.reset_plan = &reset_plan;
     type.reset = reset_actions;
@@ -121,6 +125,11 @@ TEST_F(SlotTable_, BuildsTheBaseRowsAsTheTypeChangesThem) {
     EXPECT_EQ(rooted->layers[2], handle(L"edited_b"));
     EXPECT_EQ(rooted->update, no_update) << "the row's own update";
     EXPECT_EQ(start(7), 66) << "edited start";
+}
+
+TEST_F(SlotTable_, BuildsEachPlacedSlotWhereItsPlacePutsIt) {
+    const std::vector<int32_t> made = {2, 3, LAMP_SLOT, 4, SLOT_FLAPS, 6, 7, LAST_SLOT, SLOT_GEAR, SLOT_ENGINES};
+    EXPECT_EQ(slots_in_creation_order(), made) << "the added rows without a place after the base rows, in their order";
 }
 
 TEST_F(SlotTable_, ConstantsPresetsAndBaseScales) {

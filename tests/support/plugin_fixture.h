@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "action_slot.h"
@@ -124,6 +126,18 @@ protected:
         for (uint32_t i = mark; kvrn_host_log_get(i, &call); ++i)
             if (call.kind == kind) calls.push_back(call);
         return calls;
+    }
+
+    // The filled entries of the action table in the order their records were made (the engine
+    // heap numbers its blocks as it gives them out).
+    std::vector<int32_t> slots_in_creation_order() {
+        std::vector<std::pair<uint32_t, int32_t>> made;
+        for (int32_t n = 0; table() && n < table()->count; ++n)
+            if (ActionSlot* s = slot(n)) made.push_back({kvrn_host_block_number(s), n});
+        std::sort(made.begin(), made.end());
+        std::vector<int32_t> order;
+        for (const auto& m : made) order.push_back(m.second);
+        return order;
     }
 
     KvrnHeapStats heap() {
