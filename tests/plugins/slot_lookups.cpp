@@ -1,5 +1,6 @@
 // The layer names that each type's create looks up, slot row by slot row in the order of the
-// type's part-slot table. The types' sequence slots look no layer up.
+// type's part-slot table, with the rows that look no layer up. The types' sequence slots look no
+// layer up. A name looked up below another layer than the object's root reads "parent/name".
 #include "slot_lookups.h"
 
 namespace {
@@ -25,7 +26,12 @@ const SlotLookups acplug01_rows[] = {
     {34, {L"frlight", L"ldlight"}},
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {37, {L"04body03", L"Z_door01"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug02_rows[] = {
     {1, {L"Level1"}},
@@ -54,6 +60,10 @@ const SlotLookups acplug02_rows[] = {
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
     {37, {L"Z_1door"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug03_rows[] = {
     {1, {L"Level1"}},
@@ -78,7 +88,12 @@ const SlotLookups acplug03_rows[] = {
     {34, {L"frlight", L"ldlight"}},
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {37, {L"04body03", L"Z_door01"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug04_rows[] = {
     {1, {L"Level1"}},
@@ -107,9 +122,14 @@ const SlotLookups acplug04_rows[] = {
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
     {37, {L"04body03", L"Z_door01"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug05_rows[] = {
     {1, {L"Level1"}},
+    {20, {}},  // the root layer
     {21,
      {L"spoiler", L"X_spoiler01", L"X_spoiler02", L"X_spoiler03", L"X_spoiler04", L"01_spoiler01", L"02_spoiler01",
       L"03_spoiler01", L"04_spoiler01"}},
@@ -136,6 +156,10 @@ const SlotLookups acplug05_rows[] = {
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
     {37, {L"Z_1door"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug06_rows[] = {
     {1, {L"Level1"}},
@@ -170,6 +194,10 @@ const SlotLookups acplug06_rows[] = {
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
     {37, {L"inbody", L"X_door01"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug07_rows[] = {
     {1, {L"Level1"}},
@@ -204,6 +232,10 @@ const SlotLookups acplug07_rows[] = {
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
     {37, {L"Z_1door"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug09_rows[] = {
     {1, {L"Level1"}},
@@ -228,10 +260,15 @@ const SlotLookups acplug09_rows[] = {
     {34, {L"frlight", L"ldlightml", L"ldlightmr"}},
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {29,
      {L"Z_door02", L"X_trap01", L"Z_trap02", L"Y_door01", L"trap_on", L"01_door", L"2_door", L"05body03", L"102door",
       L"103door"}},
     {37, {L"06body03", L"Z_door03"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug10_rows[] = {
     {1, {L"Level1"}},
@@ -254,7 +291,12 @@ const SlotLookups acplug10_rows[] = {
     {33, {L"ldlightl1", L"ldlightr1", L"ldlightl2", L"ldlightr2"}},
     {34, {L"frlight", L"ldlightml"}},
     {35, {L"lglight"}},
+    {20, {}},  // the root layer
     {37, {L"Z_door02"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug11_rows[] = {
     {23,
@@ -275,8 +317,13 @@ const SlotLookups acplug11_rows[] = {
     {34, {L"frlight", L"ldlightml"}},
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {29, {L"Z_door01", L"Z_trap01", L"Z_trap02", L"trap_on", L"S1door01"}},
     {37, {L"Z_door02"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug12_rows[] = {
     {21, {L"spoiler", L"X_spoiler01", L"X_spoiler02"}},
@@ -292,10 +339,15 @@ const SlotLookups acplug12_rows[] = {
     {28, {L"Z_e1low", L"Z_e1high", L"Z_e2low", L"Z_e2high"}},
     {30, {L"atlightu", L"atlightd"}},
     {31, {L"wglightl", L"wglightr", L"ldlightb"}},
-    {33, {L"ldlightl", L"ldlightr", L"ldlightl1"}},
+    {33, {L"ldlightl", L"ldlightr", L"ldlightl/ldlightl1"}},  // the lamp found below the glow layer
     {34, {L"frlight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {29, {L"04body03", L"Z_door01", L"trap_on"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug13_rows[] = {
     {1, {L"Level1"}},
@@ -320,7 +372,12 @@ const SlotLookups acplug13_rows[] = {
     {34, {L"frlight", L"ldlightml"}},
     {35, {L"lglight"}},
     {36, {L"wglightl", L"wglightr"}},
+    {20, {}},  // the root layer
     {37, {L"Z_door02"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug14_rows[] = {
     {21,
@@ -349,6 +406,10 @@ const SlotLookups acplug14_rows[] = {
     {20, {L"X_02t1Rshaft", L"X_02t1Lshaft"}},
     {29, {L"03body03", L"Z_door01"}},
     {37, {L"04body03", L"Z_door02"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug15_rows[] = {
     {21, {L"spoiler", L"X_spoiler01", L"X_spoiler02"}},
@@ -364,6 +425,10 @@ const SlotLookups acplug15_rows[] = {
     {31, {L"wglightl", L"wglightr", L"ldlightb01"}},
     {34, {L"frlight", L"ldlightm"}},
     {20, {L"X_t2Rshaft", L"X_t2Lshaft"}},
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
     {61, {L"afterburner"}},
     {62, {L"X_door01", L"ps01", L"trap"}},
     {71, {L"X_l_horwing", L"X_r_horwing"}},
@@ -384,6 +449,11 @@ const SlotLookups acplug16_rows[] = {
     {32, {L"rolight"}},
     {33, {L"ldlightl1", L"ldlightr1"}},
     {34, {L"frlight", L"ldlightml", L"ldlightmr"}},
+    {20, {}},  // the root layer
+    {38, {}},
+    {40, {}},
+    {41, {}},
+    {42, {}},
 };
 const SlotLookups acplug17_rows[] = {
     {26, {L"tire001", L"tire002", L"tire003"}},
@@ -392,7 +462,10 @@ const SlotLookups acplug17_rows[] = {
     {31, {L"wglightl", L"wglightr", L"ldlightb"}},
     {33, {L"ldlightr", L"ldlightm"}},
     {34, {L"frlightl", L"ldlightl"}},
+    {20, {}},  // the root layer
     {29, {L"body03", L"Y_door01", L"Y_door02", L"Z_door03", L"Z_door04"}},
+    {40, {}},
+    {41, {}},
     {71, {L"X_horwing"}},
 };
 }  // namespace

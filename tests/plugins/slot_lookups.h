@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// One slot row that looks layers up, and its names in order.
+// One slot row of the type's part-slot table and the names it looks up, in order: none for a
+// slot that holds the root layer alone or no layers.
 struct SlotLookups {
     int32_t slot;
     std::vector<std::wstring> names;

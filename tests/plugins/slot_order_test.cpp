@@ -1,5 +1,6 @@
-// The order in which each type's create looks its layers up, against its part-slot table;
-// acplug17's own final-configuration start; and the layer under which acplug12 finds its lamp.
+// The order in which each type's create makes its part slots and looks its layers up, against
+// its part-slot table; acplug17's own final-configuration start; and the layer under which
+// acplug12 finds its lamp.
 #include <wchar.h>
 
 #include <algorithm>
@@ -12,13 +13,27 @@
 namespace {
 using SlotOrder = PluginFixture;
 
-// The names create looks up with KVRNL_SearchLayer, in order.
-std::vector<std::wstring> searched_since(uint32_t mark) {
+// The names create looks up with KVRNL_SearchLayer, in order; "parent/name" for a name looked
+// up below another layer than the object's root.
+std::vector<std::wstring> searched_since(uint32_t mark, KvrnLayer object) {
     std::vector<std::wstring> names;
     KvrnCall call;
-    for (uint32_t i = mark; kvrn_host_log_get(i, &call); ++i)
-        if (call.kind == KVRN_CALL_SEARCH_LAYER) names.push_back(call.name);
+    for (uint32_t i = mark; kvrn_host_log_get(i, &call); ++i) {
+        if (call.kind != KVRN_CALL_SEARCH_LAYER) continue;
+        std::wstring name = call.name;
+        if (call.layer != object) name = std::wstring(layer_state_of(call.layer).name) + L"/" + name;
+        names.push_back(name);
+    }
     return names;
+}
+
+// The slots of the type's table in its order, slot 20 left out where the table does not say
+// where the type makes it.
+std::vector<int32_t> listed_slots(const TypeLookups& type) {
+    std::vector<int32_t> slots;
+    for (size_t r = 0; r < type.count; ++r)
+        if (!(type.body_pitch_placed_apart && type.rows[r].slot == SLOT_BODY_PITCH)) slots.push_back(type.rows[r].slot);
+    return slots;
 }
 
 // Every type looks its layers up in the order of its part-slot table, each row's names in
@@ -37,7 +52,7 @@ TEST_F(SlotOrder, CreateLooksLayersUpInTheTypesTableOrder) {
         load(type.dll);
         uint32_t mark = log_mark();
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
-        std::vector<std::wstring> names = searched_since(mark);
+        std::vector<std::wstring> names = searched_since(mark, aircraft);
         bool found = body_pitch.empty() && names == expected;
         // The body pitch's names together at one place, the others in the table's order.
         for (size_t at = 0; !found && !body_pitch.empty() && at + body_pitch.size() <= names.size(); ++at) {
@@ -48,6 +63,23 @@ TEST_F(SlotOrder, CreateLooksLayersUpInTheTypesTableOrder) {
         }
         EXPECT_TRUE(found) << names.size() << " names looked up, " << expected.size() + body_pitch.size()
                            << " in the table";
+        send(KVRN_CMD_DESTROY);
+    }
+}
+
+// Every type makes its part slots in the order of its table, those that look no layer up among
+// them (the order of the records read back from the engine heap, which numbers its blocks).
+TEST_F(SlotOrder, CreateMakesThePartSlotsInTheTypesTableOrder) {
+    for (size_t t = 0; t < type_lookup_count; ++t) {
+        const TypeLookups& type = type_lookups[t];
+        SCOPED_TRACE(testing::Message() << std::string(type.dll, type.dll + wcslen(type.dll)));
+        std::vector<int32_t> listed = listed_slots(type);
+        load(type.dll);
+        ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+        std::vector<int32_t> made;
+        for (int32_t n : slots_in_creation_order())
+            if (std::find(listed.begin(), listed.end(), n) != listed.end()) made.push_back(n);
+        EXPECT_EQ(made, listed);
         send(KVRN_CMD_DESTROY);
     }
 }
