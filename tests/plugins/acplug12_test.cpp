@@ -8,17 +8,22 @@
 #include "aircraft_fixture.h"
 
 namespace {
-const float LAMP_BASE = 2.0f;  // "ldlightl1", the lamp inside "ldlightl"
-const float GLOW_BASE = 7.0f;  // "ldlightl" itself, which the landing lights do not read
+const float LAMP_BASE = 2.0f;   // "ldlightl1", the lamp inside "ldlightl"
+const float GLOW_BASE = 7.0f;   // "ldlightl" itself, which the landing lights do not read
+const float OTHER_BASE = 5.0f;  // another "ldlightl1", directly under the object's root layer
 
 class Acplug12 : public AircraftTest {
 protected:
     const wchar_t* plugin() override { return L"acplug12.dll"; }
+    // The lamp below its glow layer, after a namesake directly under the object's root layer,
+    // which a search of the name under the root layer finds first.
     void before_create() override {
+        kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, L"ldlightl1"), OTHER_BASE);
         KvrnLayer glow = kvrn_host_add_layer(aircraft, L"ldlightl");
         kvrn_host_set_base_scale(glow, GLOW_BASE);
         kvrn_host_set_base_scale(kvrn_host_add_layer(glow, L"ldlightl1"), LAMP_BASE);
     }
+    KvrnLayerState lamp() { return layer_state_of(kvrn_host_find_layer(handle(L"ldlightl"), L"ldlightl1")); }
 
     // The names among `names` that the plug-in looked up (lenient scene: they now exist).
     bool any_looked_up(std::initializer_list<const wchar_t*> names) {
@@ -210,7 +215,8 @@ TEST_F(Acplug12, LandingLightsGlowFromTheLampInsideTheirGlowLayer) {
             }
         }
     }
-    EXPECT_EQ(layer(L"ldlightl1").scale_sets, 0u) << "the lamp itself is only read";
+    EXPECT_EQ(lamp().scale_sets, 0u) << "the lamp itself is only read";
+    EXPECT_EQ(layer(L"ldlightl1").scale_sets, 0u) << "nor its namesake";
     EXPECT_FALSE(any_looked_up({L"ldlightr1", L"ldlightl2"}));
 }
 

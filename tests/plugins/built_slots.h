@@ -17,7 +17,7 @@ struct BuiltWord {
     Kind kind;
     int32_t number;        // INT: the value; SLOT: the slot whose record the word points to
     float value;           // FLOAT: the value
-    const wchar_t* layer;  // BASE_SCALE_OF: the layer whose base scale the word holds
+    const wchar_t* layer;  // BASE_SCALE_OF: the layer whose base scale the word holds; "parent/name" below parent
 };
 
 inline BuiltWord int_word(int32_t word, int32_t value) { return {word, BuiltWord::INT, value, 0.0f, nullptr}; }

@@ -197,9 +197,8 @@ TypeBuild acplug12() {
         two_fans(),
         two_beacons(),
         nav_lights(),
-        // word5 is read from "ldlightl1" under "ldlightl"; the scene makes that layer on the look-up with the engine's
-        // base scale 1.0, which tells it apart from "ldlightl" itself.
-        {SLOT_LANDING_LIGHTS, 1, 1000, false, {L"ldlightl", L"ldlightr"}, {float_word(5, 1.0f)}},
+        // word5 is the base scale of the "ldlightl1" found under "ldlightl".
+        {SLOT_LANDING_LIGHTS, 1, 1000, false, {L"ldlightl", L"ldlightr"}, {base_scale_word(5, L"ldlightl/ldlightl1")}},
         // word2 = 1 at build; the reset's post of 34 (0, 0) fades "frlight" out and sets it to 0. This type's front
         // light has no beam, so word1 keeps its 1.
         {SLOT_FRONT_LIGHT, 1, 1000, false, {L"frlight"}, {int_word(1, 1)}},

@@ -1,7 +1,8 @@
 // Every type's action table after create against the type's own slot list: which entries are
 // filled, each record's kind, clock and looping flag, its layers in order and the words its
 // builder sets. Each layer the list names exists in the model with a base scale of its own, so
-// that a word holding a base scale shows which layer it was read from.
+// that a word holding a base scale shows which layer it was read from; a layer named below
+// another one has a namesake under the root, which a look-up in the wrong place would find.
 #include <wchar.h>
 
 #include <map>
@@ -27,26 +28,37 @@ class TypeBuildTest : public PluginFixture, public ::testing::WithParamInterface
 protected:
     std::map<std::wstring, float> base_scales;
 
+    float next_base_scale = 1.0f;
+
     void SetUp() override {
         const TypeBuild& build = GetParam();
         std::string plugin = std::string(build.plugin) + ".dll";
         load(std::wstring(plugin.begin(), plugin.end()).c_str());
-        float next = 1.0f;
         for (const BuiltSlot& slot : build.slots) {
-            for (const wchar_t* name : slot.layers) {
-                if (is_root_layer(name) || base_scales.count(name)) continue;
-                next += 0.125f;
-                base_scales[name] = next;
-                kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, name), next);
-            }
+            for (const wchar_t* name : slot.layers)
+                if (!is_root_layer(name)) add_model_layer(name);
             for (const BuiltWord& word : slot.words)
-                if (word.kind == BuiltWord::BASE_SCALE_OF && !base_scales.count(word.layer)) {
-                    next += 0.125f;
-                    base_scales[word.layer] = next;
-                    kvrn_host_set_base_scale(kvrn_host_add_layer(aircraft, word.layer), next);
-                }
+                if (word.kind == BuiltWord::BASE_SCALE_OF) add_model_layer(word.layer);
         }
         ASSERT_EQ(send(KVRN_CMD_CREATE), 1u);
+    }
+
+    // A layer of the model with a base scale of its own. "parent/name" is made below `parent`
+    // after a layer `name` directly under the root, found first by a search under the root.
+    void add_model_layer(const std::wstring& path) {
+        if (base_scales.count(path)) return;
+        KvrnLayer parent = aircraft;
+        std::wstring name = path;
+        size_t slash = path.find(L'/');
+        if (slash != std::wstring::npos) {
+            name = path.substr(slash + 1);
+            add_model_layer(name);
+            add_model_layer(path.substr(0, slash));
+            parent = handle(path.substr(0, slash).c_str());
+        }
+        next_base_scale += 0.125f;
+        base_scales[path] = next_base_scale;
+        kvrn_host_set_base_scale(kvrn_host_add_layer(parent, name.c_str()), next_base_scale);
     }
 
     std::string layer_name(KvrnLayer handle) {
