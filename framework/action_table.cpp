@@ -100,6 +100,7 @@ ActionSlot* create_action_slot(KvrnContext context, KvrnLayer layer, int32_t ind
     if (!record || !record->actions || index < 0) return nullptr;
     ActionTable* table = record->actions;
     if (table->count < index + 1) {
+        // Refused growth leaves the table as it was; the slot is then not built.
         void* grown =
             KVRN_ResizeMemory(context, table->entries, static_cast<uint32_t>(index + 1) * sizeof(ActionSlot*));
         if (!grown) return nullptr;
@@ -118,11 +119,9 @@ uint32_t create_actions(KvrnContext context, KvrnLayer layer, tagKVRNFILE* recor
     if (record->actions) destroy_actions(context, layer, record);
     ActionTable* table = static_cast<ActionTable*>(KVRN_AllocMemory(context, sizeof(ActionTable)));
     if (!table) return 1;
+    // The entry array starts empty; each slot's creation grows it to reach the slot.
     table->count = 0;
-    // The table has the type's size from the start; a slot built beyond it grows it.
-    uint32_t size = aircraft_type->table_size > 0 ? static_cast<uint32_t>(aircraft_type->table_size) : 0;
-    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, size * sizeof(ActionSlot*)));
-    if (table->entries) table->count = static_cast<int32_t>(size);
+    table->entries = static_cast<ActionSlot**>(KVRN_AllocMemory(context, 0));
     record->actions = table;
     build_slot_table(context, layer, aircraft_type->part_slots);
     build_slot_table(context, layer, aircraft_type->sequence_slots);

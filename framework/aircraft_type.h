@@ -1,9 +1,9 @@
 // What an aircraft type plugs into the framework. Every plug-in defines `aircraft_type`; the
 // framework's create, reset, light update and ground movement read the type through it.
 //
-// A type is data: its slot tables as changes to the reference rows, its table size, its reset
-// posts, its scale presets and its numbers. A type starts from a copy of `reference_type` and
-// assigns only what differs, so that a field added to a record keeps every type's values.
+// A type is data: its slot tables as changes to the reference rows, its reset posts, its scale
+// presets and its numbers. A type starts from a copy of `reference_type` and assigns only what
+// differs, so that a field added to a record keeps every type's values.
 // Routines of a type's own, and its variants of framework routines, live in the type's folder
 // inside `namespace acplugNN`, so that a variant keeps the framework routine's name without
 // clashing with it; forms that several types run live once in aircraft/shared/.
@@ -20,7 +20,6 @@ struct ResetPlan;      // posts of the reset (sequences.h)
 struct SharedNumbers;  // numbers of the forms in aircraft/shared/, defined there
 
 struct AircraftType {
-    int32_t table_size;               // entries of the action table: one more than the highest slot
     SlotTable part_slots;             // moving parts, lights, ground movement; built first
     SlotTable sequence_slots;         // flight-phase sequences and light parameters
     const ResetPlan* reset_plan;      // what the framework's reset posts; NULL: the reference posts

@@ -5,6 +5,7 @@
 
 #include "curves.h"
 #include "layer_ops.h"
+#include "slot_builder.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
@@ -19,10 +20,10 @@ float flash(float p, float from) {
 bool has_lower_lamp() { return type_numbers().beacon_lamps >= 2; }
 
 // Where light 7 sits for beacon lamp `lamp` (0 upper, 1 lower): at the lamp, or at its marker
-// layer where the type has one (the builder stores the layer count less one in `timed`).
+// layer where the type has one.
 KvrnLayer beacon_light_at(const ActionSlot* beacon, uint32_t lamp) {
     uint32_t at = type_numbers().beacon_light_marks + lamp;
-    return at <= beacon->timed ? beacon->layers[at] : beacon->layers[lamp];
+    return at < slot_layer_count(SLOT_BEACON) ? beacon->layers[at] : beacon->layers[lamp];
 }
 }  // namespace
 
@@ -45,7 +46,7 @@ void beacon_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
 
 int32_t nav_lights_set(KvrnContext context, KvrnLayer, ActionSlot* slot, KvrnInt ival1, KvrnInt, float, float) {
     slot->word1.i = ival1;
-    uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
+    uint32_t layers = slot_layer_count(SLOT_NAV_LIGHTS);
     for (uint32_t i = 0; i < layers; ++i) show_layer(context, slot->layers[i], ival1 != 0);
     return 0;
 }
@@ -72,7 +73,7 @@ int32_t landing_light_start(KvrnContext, KvrnLayer, ActionSlot* slot, KvrnInt iv
 void landing_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     float p = slot->progress;
     const List<int32_t>& words = type_numbers().landing_lamp_words;
-    uint32_t lamps = slot->timed + 1;  // the builder stores the layer count less one
+    uint32_t lamps = slot_layer_count(SLOT_LANDING_LIGHTS);
     for (uint32_t i = 0; i < lamps && i < words.count; ++i) {
         float base = slot_word(slot, words.items[i])->f;
         show_layer(context, slot->layers[i], p != 0.0f);
@@ -93,7 +94,8 @@ void front_light_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     if (slot->word3.u != slot->word1.u) {
         float beam = slot->word3.u != 0 ? p * slot->word5.f : (1.0f - p) * slot->word5.f;
         // Every layer after "frlight" is a beam: one, or a left and a right one.
-        for (uint32_t i = 1; i <= slot->timed; ++i) set_glow_scale(context, slot->layers[i], beam);
+        uint32_t layers = slot_layer_count(SLOT_FRONT_LIGHT);
+        for (uint32_t i = 1; i < layers; ++i) set_glow_scale(context, slot->layers[i], beam);
         if (p == 1.0f) slot->word1.u = slot->word3.u;
     }
     fade_front_lamp(context, slot);

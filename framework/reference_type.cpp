@@ -15,7 +15,6 @@ const ScalePreset reference_scale_presets[] = {
 
 constexpr AircraftType reference_aircraft_type() {
     AircraftType type{};
-    type.table_size = SLOT_LANDING_RUN + 1;
     type.part_slots.base = &reference_part_rows;
     type.sequence_slots.base = &reference_sequence_rows;
     type.reset_plan = &reference_reset_plan;

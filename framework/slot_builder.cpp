@@ -14,9 +14,14 @@ const wchar_t* const* row_layers(const SlotRow& row) {
     return row.layers;
 }
 
-uint32_t layer_count(const SlotRow& row, const wchar_t* const* names) {
+// The layers a row gives its slot: the root layer where flagged, then every name or tyre.
+uint32_t row_layer_count(const SlotRow& row) {
     uint32_t n = (row.flags & OWN_ROOT_LAYER) ? 1 : 0;
-    for (const wchar_t* const* name = names; name && *name; ++name) ++n;
+    if (row.flags & TYRE_LAYERS) {
+        uint32_t tyres = type_numbers().tyres;
+        return n + (tyres < FORMED_NAME_MAX ? tyres : static_cast<uint32_t>(FORMED_NAME_MAX));
+    }
+    for (const wchar_t* const* name = row.layers; name && *name; ++name) ++n;
     return n;
 }
 
@@ -65,12 +70,11 @@ bool is_left_out(const List<int32_t>& left_out, int32_t slot) {
 
 void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row) {
     const wchar_t* const* names = row_layers(row);
-    uint32_t layers = layer_count(row, names);
+    uint32_t layers = row_layer_count(row);
     uint32_t timed = row.timed;
     if (timed == TIMED_BY_LAYERS) timed = layers > 1 ? layers - 1 : 1;
-    // Room for at least `timed` + 1 handles: routines that count their layers from `timed`
-    // then read a zero handle, never past the record, when a slot has a single layer.
-    uint32_t room = layers > timed + 1 ? layers : timed + 1;
+    // A timed record has room for its layers, and for one handle where it has none.
+    uint32_t room = layers > 0 ? layers : 1;
     uint32_t bytes = timed ? TIMED_SLOT_HEADER_BYTES + room * sizeof(KvrnLayer) : IMMEDIATE_SLOT_BYTES;
     ActionSlot* slot = create_action_slot(context, object, row.slot, bytes);
     if (!slot) return;
@@ -99,6 +103,19 @@ bool in_base(const SlotTable& table, int32_t slot) {
     return false;
 }
 
+// A base row as the type builds it: replaced by the type's row of the same slot, then edited.
+SlotRow changed_row(const SlotTable& table, const SlotRow& base) {
+    const SlotRow* replaced = find_slot(table.rows, base.slot);
+    SlotRow row = replaced ? *replaced : base;
+    if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
+        if (edit->layers) row.layers = edit->layers;
+        if (edit->duration != 0) row.duration = edit->duration;
+        if (edit->start) row.start = edit->start;
+        if (edit->update) row.update = edit->update;
+    }
+    return row;
+}
+
 // The added rows placed after base slot `after` (0: those without a place), in their order.
 void build_added_rows(KvrnContext context, KvrnLayer object, const SlotTable& table, int32_t after) {
     for (size_t r = 0; r < table.rows.count; ++r) {
@@ -114,20 +131,34 @@ void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& ta
     size_t base_count = table.base ? table.base->count : 0;
     for (size_t r = 0; r < base_count; ++r) {
         const SlotRow& base = table.base->items[r];
-        if (!is_left_out(table.left_out, base.slot)) {
-            const SlotRow* replaced = find_slot(table.rows, base.slot);
-            SlotRow row = replaced ? *replaced : base;
-            if (const SlotEdit* edit = find_slot(table.edits, base.slot)) {
-                if (edit->layers) row.layers = edit->layers;
-                if (edit->duration != 0) row.duration = edit->duration;
-                if (edit->start) row.start = edit->start;
-                if (edit->update) row.update = edit->update;
-            }
-            build_slot(context, object, row);
-        }
+        if (!is_left_out(table.left_out, base.slot)) build_slot(context, object, changed_row(table, base));
         if (table.places.count) build_added_rows(context, object, table, base.slot);
     }
     build_added_rows(context, object, table, 0);
+}
+
+namespace {
+// The row that `table` builds for `slot`; false when it builds none.
+bool table_row(const SlotTable& table, int32_t slot, SlotRow* out) {
+    size_t base_count = table.base ? table.base->count : 0;
+    for (size_t b = 0; b < base_count; ++b) {
+        const SlotRow& base = table.base->items[b];
+        if (base.slot != slot) continue;
+        if (is_left_out(table.left_out, slot)) return false;
+        *out = changed_row(table, base);
+        return true;
+    }
+    const SlotRow* added = find_slot(table.rows, slot);
+    if (added) *out = *added;
+    return added != nullptr;
+}
+}  // namespace
+
+uint32_t slot_layer_count(int32_t slot) {
+    SlotRow row;
+    if (table_row(aircraft_type->part_slots, slot, &row) || table_row(aircraft_type->sequence_slots, slot, &row))
+        return row_layer_count(row);
+    return 0;
 }
 
 float layer_base_scale(KvrnContext context, KvrnLayer layer) {

@@ -98,6 +98,11 @@ void build_slot_table(KvrnContext context, KvrnLayer object, const SlotTable& ta
 // Builds one row as it stands.
 void build_slot(KvrnContext context, KvrnLayer object, const SlotRow& row);
 
+// How many layer handles the running type's row of `slot` gives it (the root layer and the
+// tyres included); 0 for a slot the type does not build. Routines that walk a slot's layers
+// take their number from here, so that they never read past the record.
+uint32_t slot_layer_count(int32_t slot);
+
 // Base scale of a layer: the float that the engine points to for property 41 (0 when none).
 float layer_base_scale(KvrnContext context, KvrnLayer layer);
 

@@ -4,6 +4,7 @@
 
 #include "curves.h"
 #include "layer_ops.h"
+#include "slot_builder.h"
 #include "slot_clock.h"
 #include "type_numbers.h"
 
@@ -60,7 +61,7 @@ void spoiler_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float p = slot->progress;
     float angle = p != 0.0f ? numbers.spoiler_angle * p : numbers.spoiler_stowed_angle;
-    uint32_t layers = slot->timed + 1;  // the builder stores the layer count less one
+    uint32_t layers = slot_layer_count(SLOT_SPOILERS);
     uint32_t covers = numbers.spoiler_covers < layers ? numbers.spoiler_covers : layers;
     uint32_t after = numbers.spoiler_covers_after < layers - covers ? numbers.spoiler_covers_after : layers - covers;
     for (uint32_t i = 0; i < covers; ++i) show_layer(context, slot->layers[i], p != 0.0f);
@@ -74,7 +75,8 @@ void reverser_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     show_layer(context, slot->layers[0], p != 0.0f);
     show_layer(context, slot->layers[1], p == 0.0f);
     float slide = type_numbers().reverser_slide * p;
-    for (uint32_t sleeve = 2; sleeve <= slot->timed; ++sleeve)
+    uint32_t layers = slot_layer_count(SLOT_REVERSERS);
+    for (uint32_t sleeve = 2; sleeve < layers; ++sleeve)
         translate_layer(context, slot->layers[sleeve], 0.0f, 0.0f, slide);
 }
 
@@ -82,9 +84,10 @@ void flap_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     const TypeNumbers& numbers = type_numbers();
     float f = surface_setting(slot);
     float late = f < 0.5f ? 0.0f : 2.0f * (f - 0.5f);
+    uint32_t layers = slot_layer_count(SLOT_FLAPS);
     for (size_t i = 0; i < numbers.flap_moves.count; ++i) {
         const FlapMove& move = numbers.flap_moves.items[i];
-        if (move.layer > slot->timed) continue;  // the builder made room for timed + 1 layers
+        if (move.layer >= layers) continue;  // a move of a layer that the type's flaps lack
         KvrnLayer layer = slot->layers[move.layer];
         float g = move.late ? late : f;
         if (move.translates)

@@ -36,9 +36,11 @@ wine_prefix_ready() {
 # - the face "ＭＳ ゴシック" (MS Gothic) of the page controls is replaced by IPAGothic, and the
 #   caption font Tahoma is linked to it for the Japanese title, so that both languages render;
 # - the windows of the in-process window tests are not handed to a window manager (there is
-#   none on the headless server; Wine would wait two seconds for one at every window's end).
+#   none on the headless server; Wine would wait two seconds for one at every window's end);
+# - a program that faults is not handed to Wine's debugger, which can wait without end on a
+#   headless server: the program ends with its exception, and a test run reports it.
 wine_prefix_settings() {
-  local marker="$WINEPREFIX/.tovi-prefix-settings"
+  local marker="$WINEPREFIX/.tovi-prefix-settings-2"
   [ -f "$marker" ] && return 0
   local reg="$WINEPREFIX/tovi-fonts.reg"
   # regedit reads the UTF-16 form reliably whatever the shell's locale.
@@ -49,7 +51,8 @@ wine_prefix_settings() {
   local window_test='HKCU\Software\Wine\AppDefaults\config_window_test.exe\X11 Driver'
   if wine regedit /S "$reg" >/dev/null 2>&1 &&
      wine reg add "$links" /v Tahoma /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1 &&
-     wine reg add "$window_test" /v Managed /d N /f >/dev/null 2>&1; then
+     wine reg add "$window_test" /v Managed /d N /f >/dev/null 2>&1 &&
+     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f >/dev/null 2>&1; then
     wineserver -w || true
     touch "$marker"
   fi

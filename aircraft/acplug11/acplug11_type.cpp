@@ -103,7 +103,6 @@ const GroundPath acplug11_ground = [] {
 
 const AircraftType acplug11_type = [] {
     AircraftType type = reference_type;
-    type.table_size = SLOT_TAKEOFF_TRIGGER + 1;
     type.part_slots.rows = list_of(part_rows);
     type.part_slots.places = list_of(slot_places::door_after_pitch);
     type.part_slots.left_out = list_of(part_left_out);

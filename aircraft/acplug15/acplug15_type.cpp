@@ -139,7 +139,6 @@ const GroundPath acplug15_ground = [] {
 
 const AircraftType acplug15_type = [] {
     AircraftType type = reference_type;
-    type.table_size = SLOT_STABILIZERS + 1;
     type.part_slots.rows = list_of(part_rows);
     type.part_slots.left_out = list_of(part_left_out);
     type.part_slots.edits = list_of(part_edits);

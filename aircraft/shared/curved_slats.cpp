@@ -4,6 +4,7 @@
 
 #include "curves.h"
 #include "layer_ops.h"
+#include "slot_builder.h"
 #include "shared_numbers.h"
 #include "surfaces.h"
 
@@ -25,7 +26,7 @@ void slat_update(KvrnContext context, KvrnLayer, ActionSlot* slot) {
     translate_layer(context, layers[SLAT_3], travel.x, travel.y, travel.z);
     bool shown = !surface_retracted(slot);
     show_layer(context, layers[SLAT_SHOWN], shown);
-    // The builder stores the layer count less one.
-    for (uint32_t cover = FIRST_COVER; cover <= slot->timed; ++cover) show_layer(context, layers[cover], shown);
+    uint32_t count = slot_layer_count(SLOT_SLATS);
+    for (uint32_t cover = FIRST_COVER; cover < count; ++cover) show_layer(context, layers[cover], shown);
 }
 }  // namespace curved_slats

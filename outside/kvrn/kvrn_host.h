@@ -78,6 +78,10 @@ struct KvrnCall {
     KvrnInt tail_ival1, tail_ival2;
     float tail_fval1, tail_fval2;
     wchar_t name[KVRN_HOST_NAME_CHARS];
+    // For heap calls: the block handed in (resize, free) and the block handed out (alloc,
+    // resize; 0 when refused).
+    KvrnWord heap_block;
+    KvrnWord heap_result;
 };
 
 // Scene. kvrn_host_reset empties the scene, objects, log, lights and heap accounting
@@ -115,6 +119,14 @@ KVRN_HOST_API void kvrn_host_heap_stats(KvrnHeapStats* out);
 // keeps its number), so that the order in which blocks were made can be read back; 0 for a
 // pointer that is not a live block.
 KVRN_HOST_API uint32_t kvrn_host_block_number(const void* block);
+// The size a live block was given (0 for a pointer that is not a live block).
+KVRN_HOST_API uint32_t kvrn_host_block_bytes(const void* block);
+// The nth resize from now (1: the next one) is refused: it returns NULL and leaves the block as
+// it was. 0 refuses none. kvrn_host_reset clears it.
+KVRN_HOST_API void kvrn_host_heap_refuse_resize(uint32_t nth);
+// While on, every block made or moved ends right before a page that cannot be read or written,
+// so that any touch past its end faults at once. kvrn_host_reset turns it off.
+KVRN_HOST_API void kvrn_host_heap_guard(int on);
 
 // Lights (0 to 15).
 KVRN_HOST_API int kvrn_host_light(uint32_t light, KvrnLightState* out);

@@ -36,7 +36,11 @@ TEST_F(FirstDefaults, LanguageFromConfigIni) {
         {"[SYSTEM]\r\nlanguage=1\r\n", 2},
         {"[SYSTEM]\r\n", 2},
         {"[OTHER]\r\nlanguage=0\r\n", 2},
-        {"[SYSTEM]\r\nlanguage=7\r\n", 2},  // names no language: Japanese as when absent
+        // A value that names no language gives Japanese, as a missing one does: one past the two
+        // languages would choose no string table at all.
+        {"[SYSTEM]\r\nlanguage=7\r\n", 2},
+        {"[SYSTEM]\r\nlanguage=2\r\n", 2},
+        {"[SYSTEM]\r\nlanguage=-2\r\n", 2},
         {"[SYSTEM]\r\nlanguage=abc\r\n", 2},
     };
     for (const auto& c : cases) {
@@ -110,7 +114,9 @@ TEST(LateDefaults, ScreenRefreshAndSound) {
         {"stored values stay", 1600, 1200, 2, 85, 2, 37, 1, 60, 1600, 1200, 2, 85, 2, 37, 33},
         {"hardware without hardware sound", 800, 600, 3, 60, 1, 37, 2, 60, 800, 600, 3, 60, 2, 37, 33},
         {"hardware with hardware sound", 800, 600, 3, 60, 1, 37, 1, 60, 800, 600, 3, 60, 1, 37, 33},
+        // A stored size without a height is no size: the default as for a missing width.
         {"width without height", 1280, 0, 1, 60, 2, 37, 2, 60, 1024, 768, 1, 60, 2, 37, 33},
+        {"height without width", 0, 600, 1, 60, 2, 37, 2, 60, 1024, 768, 1, 60, 2, 37, 33},
     };
     for (const Case& c : cases) {
         memset(&game_settings, 0, sizeof game_settings);

@@ -1,5 +1,6 @@
 // The stand-in engine's heap: what plug-ins rely on (zero-filled blocks and growth) and the
 // faults it must catch for the plug-in tests to mean anything.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -91,5 +92,48 @@ TEST_F(EngineHeap, NumbersEachLiveBlockByTheAllocationThatGaveItOut) {
     void* again = KVRN_AllocMemory(context, 8);
     EXPECT_EQ(kvrn_host_block_number(again), 1u) << "counted anew after a reset";
     KVRN_FreeMemory(context, again);
+}
+// A refused resize answers NULL and leaves the block, its size and contents as they were.
+TEST_F(EngineHeap, RefusesTheNamedResizeAndKeepsTheBlock) {
+    char* block = static_cast<char*>(KVRN_AllocMemory(context, 8));
+    memcpy(block, "kept", 5);
+    kvrn_host_heap_refuse_resize(2);
+    block = static_cast<char*>(KVRN_ResizeMemory(context, block, 16));
+    ASSERT_NE(block, nullptr) << "the first resize is not the refused one";
+    EXPECT_EQ(KVRN_ResizeMemory(context, block, 32), nullptr);
+    EXPECT_EQ(kvrn_host_block_bytes(block), 16u);
+    EXPECT_STREQ(block, "kept");
+    block = static_cast<char*>(KVRN_ResizeMemory(context, block, 32));
+    ASSERT_NE(block, nullptr) << "one resize refused, no more";
+    EXPECT_STREQ(block, "kept");
+    KVRN_FreeMemory(context, block);
+    EXPECT_EQ(stats().live_blocks, 0u);
+}
+
+bool inaccessible(const void* at) {
+    MEMORY_BASIC_INFORMATION info;
+    return VirtualQuery(at, &info, sizeof info) == sizeof info &&
+           (info.State != MEM_COMMIT || (info.Protect & PAGE_NOACCESS) != 0);
+}
+
+// A guarded block's last byte is followed by memory that faults when touched, through a resize too.
+TEST_F(EngineHeap, GuardedBlocksEndAgainstAnInaccessiblePage) {
+    kvrn_host_heap_guard(1);
+    for (uint32_t bytes : {0u, 12u, 4096u}) {
+        char* block = static_cast<char*>(KVRN_AllocMemory(context, bytes));
+        ASSERT_NE(block, nullptr);
+        EXPECT_TRUE(all_zero(block, bytes));
+        EXPECT_TRUE(inaccessible(block + bytes)) << bytes << " bytes";
+        EXPECT_EQ(kvrn_host_block_bytes(block), bytes);
+        memset(block, 7, bytes);
+        block = static_cast<char*>(KVRN_ResizeMemory(context, block, bytes + 20));
+        ASSERT_NE(block, nullptr);
+        for (uint32_t i = 0; i < bytes + 20; ++i) ASSERT_EQ(block[i], i < bytes ? 7 : 0) << "byte " << i;
+        EXPECT_TRUE(inaccessible(block + bytes + 20));
+        KVRN_FreeMemory(context, block);
+    }
+    KvrnHeapStats s = stats();
+    EXPECT_EQ(s.live_blocks, 0u);
+    EXPECT_EQ(s.double_frees + s.foreign, 0u);
 }
 }  // namespace

@@ -112,12 +112,8 @@ TEST_F(BuilderTest, SlotWordsLinkAndHoldTheTypesNumbers) {
 
 TEST_F(BuilderTest, DestroyFreesEveryBlock) {
     EXPECT_GT(heap().live_blocks, 0u);
-    EXPECT_EQ(send(KVRN_CMD_DESTROY), 1u);
+    destroy_leaving_a_clean_heap();
     EXPECT_EQ(record()->actions, nullptr);
-    KvrnHeapStats stats = heap();
-    EXPECT_EQ(stats.live_blocks, 0u);
-    EXPECT_EQ(stats.double_frees, 0u);
-    EXPECT_EQ(stats.foreign, 0u);
 }
 
 // A model with only a few of the named layers: every slot is still built, missing handles are

@@ -69,7 +69,6 @@ const ResetPlan reset_plan = {list_of(reset_left_out), list_of(reset_inserted), 
 
 const AircraftType test_type = [] {
     AircraftType type{};
-    type.table_size = LAST_SLOT + 1;
     type.part_slots.base = &base_row_list;
     type.part_slots.rows = list_of(type_rows);
     type.part_slots.left_out = list_of(left_out);
@@ -102,7 +101,7 @@ protected:
 };
 
 TEST_F(SlotTable_, BuildsTheBaseRowsAsTheTypeChangesThem) {
-    ASSERT_EQ(table()->count, LAST_SLOT + 1) << "the type's table size";
+    ASSERT_EQ(table()->count, LAST_SLOT + 1) << "grown to the highest slot built";
     EXPECT_EQ(slot(5), nullptr) << "left out";
     EXPECT_EQ(start(5, 1), 0);
     EXPECT_EQ(start(6), 66) << "replaced";

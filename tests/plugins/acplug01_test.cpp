@@ -127,10 +127,6 @@ TEST_F(Acplug01, FlightThroughTheSequences) {
     EXPECT_FALSE(visible(L"ldlightb"));
     run(SLOT_ENGINES, 0, -1, 1);
 
-    ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
-    KvrnHeapStats stats = heap();
-    EXPECT_EQ(stats.live_blocks, 0u);
-    EXPECT_EQ(stats.double_frees, 0u);
-    EXPECT_EQ(stats.foreign, 0u);
+    destroy_leaving_a_clean_heap();
 }
 }  // namespace

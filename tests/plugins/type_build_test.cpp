@@ -5,6 +5,7 @@
 // another one has a namesake under the root, which a look-up in the wrong place would find.
 #include <wchar.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -15,6 +16,21 @@
 void PrintTo(const TypeBuild& build, std::ostream* out) { *out << build.plugin; }
 
 namespace {
+// A record's size in the engine heap. An immediate record is `start`, eight words and `timed`
+// (40 bytes in the 32-bit build); a timed record is 72 bytes of fields in the 32-bit build
+// (`update` last, after seven 32-bit clock fields), then a 32-bit handle for each layer and for
+// one where it has none. The 64-bit build has the same fields with pointer-sized routines and words.
+constexpr size_t WORD_BYTES = sizeof(void*);
+constexpr size_t IMMEDIATE_RECORD_BYTES = WORD_BYTES + 8 * WORD_BYTES + 4;
+constexpr size_t TIMED_FIELDS_BYTES =
+    (IMMEDIATE_RECORD_BYTES + 7 * 4 + WORD_BYTES - 1) / WORD_BYTES * WORD_BYTES + WORD_BYTES;
+static_assert(WORD_BYTES != 4 || (IMMEDIATE_RECORD_BYTES == 40 && TIMED_FIELDS_BYTES == 72), "the 32-bit records");
+
+size_t record_bytes(const BuiltSlot& shape) {
+    if (shape.timed == 0) return IMMEDIATE_RECORD_BYTES;
+    return TIMED_FIELDS_BYTES + 4 * std::max<size_t>(shape.layers.size(), 1);
+}
+
 // By its text: each file of rows holds its own copy of the literal.
 bool is_root_layer(const wchar_t* name) { return wcscmp(name, ROOT_LAYER) == 0; }
 
@@ -101,6 +117,7 @@ TEST_P(TypeBuildTest, EveryEntryHoldsTheSlotItsTypeBuilds) {
         ASSERT_NE(s, nullptr);
         EXPECT_NE(s->start, nullptr);
         EXPECT_EQ(s->timed, shape.timed);
+        EXPECT_EQ(kvrn_host_block_bytes(s), record_bytes(shape)) << "the record's size";
         if (s->timed != 0) {
             EXPECT_EQ(s->looping != 0, shape.looping);
             if (shape.duration != SET_BY_START) {

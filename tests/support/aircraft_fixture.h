@@ -123,14 +123,6 @@ protected:
         finish();
         EXPECT_NEAR(pitch(), 0, 1e-4f);
     }
-    // Destroys the object: the engine's heap then holds nothing of it and saw no bad free.
-    void destroy_leaving_a_clean_heap() {
-        ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
-        KvrnHeapStats stats = heap();
-        EXPECT_EQ(stats.live_blocks, 0u);
-        EXPECT_EQ(stats.double_frees, 0u);
-        EXPECT_EQ(stats.foreign, 0u);
-    }
 };
 
 // The reference aircraft.

@@ -145,4 +145,13 @@ protected:
         kvrn_host_heap_stats(&stats);
         return stats;
     }
+
+    // Destroys the object: the engine's heap then holds nothing of it and saw no bad free.
+    void destroy_leaving_a_clean_heap() {
+        ASSERT_EQ(send(KVRN_CMD_DESTROY), 1u);
+        KvrnHeapStats stats = heap();
+        EXPECT_EQ(stats.live_blocks, 0u) << "destroy freed everything";
+        EXPECT_EQ(stats.double_frees, 0u);
+        EXPECT_EQ(stats.foreign, 0u);
+    }
 };
