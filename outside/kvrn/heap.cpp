@@ -49,9 +49,15 @@ void release(void* block, const LiveBlock& live) {
         free(block);
 }
 
+// Zero-filled memory for a block: guarded while guarding is on, else from the C heap.
+void* fresh_block(uint32_t bytes, void** pages) {
+    *pages = nullptr;
+    return guard_blocks ? guarded_block(bytes, pages) : calloc(1, bytes ? bytes : 1);
+}
+
 void* new_block(uint32_t bytes) {
-    void* pages = nullptr;
-    void* block = guard_blocks ? guarded_block(bytes, &pages) : calloc(1, bytes ? bytes : 1);
+    void* pages;
+    void* block = fresh_block(bytes, &pages);
     if (!block) return nullptr;
     ++heap_stats.allocations;
     live_blocks[block] = {bytes, heap_stats.allocations, pages};
@@ -74,21 +80,14 @@ bool refuse_this_resize() {
 
 // Moves a live block into a new one of `bytes`: contents kept, what is added zero-filled.
 void* moved_block(void* block, LiveBlock kept, uint32_t bytes) {
-    void* pages = nullptr;
-    void* grown;
-    if (guard_blocks || kept.pages) {
-        grown = guard_blocks ? guarded_block(bytes, &pages) : calloc(1, bytes ? bytes : 1);
-        if (!grown) return nullptr;
-        memcpy(grown, block, kept.bytes < bytes ? kept.bytes : bytes);
-        release(block, kept);
-    } else {
-        grown = realloc(block, bytes ? bytes : 1);
-        if (!grown) return nullptr;
-        if (bytes > kept.bytes) memset(static_cast<char*>(grown) + kept.bytes, 0, bytes - kept.bytes);
-    }
+    void* pages;
+    void* grown = fresh_block(bytes, &pages);
+    if (!grown) return nullptr;
+    memcpy(grown, block, kept.bytes < bytes ? kept.bytes : bytes);
+    release(block, kept);
     live_blocks.erase(block);
     live_blocks[grown] = {bytes, kept.number, pages};
-    if (grown != block) freed_blocks.insert(block);
+    freed_blocks.insert(block);
     freed_blocks.erase(grown);
     return grown;
 }
@@ -117,15 +116,14 @@ extern "C" void* __stdcall KVRN_ResizeMemory(KvrnContext context, void* block, u
         call->heap_block = reinterpret_cast<KvrnWord>(block);
     }
     void* grown = nullptr;
-    auto it = live_blocks.find(block);
-    if (refuse_this_resize()) {
-        grown = nullptr;
-    } else if (!block) {
-        grown = new_block(bytes);
-    } else if (it == live_blocks.end()) {
-        count_bad_pointer(block);
-    } else {
-        grown = moved_block(block, it->second, bytes);
+    if (!refuse_this_resize()) {
+        auto it = live_blocks.find(block);
+        if (!block)
+            grown = new_block(bytes);
+        else if (it == live_blocks.end())
+            count_bad_pointer(block);
+        else
+            grown = moved_block(block, it->second, bytes);
     }
     if (call) call->heap_result = reinterpret_cast<KvrnWord>(grown);
     return grown;

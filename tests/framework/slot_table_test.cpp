@@ -1,7 +1,7 @@
 // The slot table of an aircraft type as changes to base rows: rows replaced, left out, added
 // above the base or among the base rows, other layers, durations and routines; the object's root
 // before named layers; `timed` from the layer count; constant words, scale presets and base
-// scales; the table size; and the reset plan with its word clears. The framework is linked into
+// scales; the table's count; and the reset plan with its word clears. The framework is linked into
 // this program with a test type.
 #include <vector>
 

@@ -45,3 +45,9 @@ struct TypeBuild {
 // The jets (acplug01 to acplug09) and the propeller types and the rest (acplug10 to acplug17).
 std::vector<TypeBuild> jet_type_builds();
 std::vector<TypeBuild> other_type_builds();
+// All seventeen.
+inline std::vector<TypeBuild> all_type_builds() {
+    std::vector<TypeBuild> builds = jet_type_builds();
+    for (TypeBuild& build : other_type_builds()) builds.push_back(build);
+    return builds;
+}

@@ -18,12 +18,6 @@ constexpr uint32_t POINTER_BYTES = sizeof(void*);
 constexpr uint32_t TABLE_BYTES = 2 * POINTER_BYTES;  // count and entry pointer: 8 bytes in the 32-bit build
 static_assert(UINTPTR_MAX != UINT32_MAX || TABLE_BYTES == 8, "the 32-bit table");
 
-std::vector<TypeBuild> all_type_builds() {
-    std::vector<TypeBuild> builds = jet_type_builds();
-    for (TypeBuild& build : other_type_builds()) builds.push_back(build);
-    return builds;
-}
-
 const TypeBuild* build_of(const std::vector<TypeBuild>& builds, const std::wstring& dll) {
     for (const TypeBuild& build : builds)
         if (std::wstring(build.plugin, build.plugin + strlen(build.plugin)) + L".dll" == dll) return &build;

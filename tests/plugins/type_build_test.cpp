@@ -34,12 +34,6 @@ size_t record_bytes(const BuiltSlot& shape) {
 // By its text: each file of rows holds its own copy of the literal.
 bool is_root_layer(const wchar_t* name) { return wcscmp(name, ROOT_LAYER) == 0; }
 
-std::vector<TypeBuild> all_type_builds() {
-    std::vector<TypeBuild> builds = jet_type_builds();
-    for (TypeBuild& build : other_type_builds()) builds.push_back(build);
-    return builds;
-}
-
 class TypeBuildTest : public PluginFixture, public ::testing::WithParamInterface<TypeBuild> {
 protected:
     std::map<std::wstring, float> base_scales;
